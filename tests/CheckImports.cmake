@@ -1,0 +1,45 @@
+cmake_minimum_required(VERSION 3.25)
+# Reads the PE headers of Folivex.exe and fails unless the program
+# - imports only kernel32, user32, gdi32, advapi32 and the PDF engine,
+# - is a GUI program with an 8 MiB stack reserve for the engine's recursion.
+# Run as: cmake -DOBJDUMP=... -DEXE=... -P CheckImports.cmake
+execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE headers RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "objdump could not read ${EXE}")
+endif()
+
+string(REGEX MATCHALL "DLL Name: [^\n]+" dll_lines "${headers}")
+set(allowed kernel32.dll user32.dll gdi32.dll advapi32.dll pdfium.dll)
+set(seen)
+foreach(line ${dll_lines})
+  string(REGEX REPLACE "DLL Name: " "" dll "${line}")
+  string(STRIP "${dll}" dll)
+  string(TOLOWER "${dll}" dll)
+  list(APPEND seen ${dll})
+  if(NOT dll IN_LIST allowed)
+    message(FATAL_ERROR "Folivex.exe imports ${dll}; only ${allowed} are allowed")
+  endif()
+endforeach()
+foreach(required kernel32.dll user32.dll gdi32.dll)
+  if(NOT required IN_LIST seen)
+    message(FATAL_ERROR "Folivex.exe does not import ${required}")
+  endif()
+endforeach()
+
+# No C runtime start-up means no CRT entry names in the import table either.
+foreach(crt_name __getmainargs __set_app_type _initterm __C_specific_handler)
+  string(FIND "${headers}" "${crt_name}" at)
+  if(NOT at EQUAL -1)
+    message(FATAL_ERROR "Folivex.exe refers to the C runtime (${crt_name})")
+  endif()
+endforeach()
+
+string(REGEX MATCH "SizeOfStackReserve[ \t]+([0-9a-fA-F]+)" _ "${headers}")
+if(NOT CMAKE_MATCH_1 STREQUAL "0000000000800000")
+  message(FATAL_ERROR "stack reserve is ${CMAKE_MATCH_1}, expected 0x800000")
+endif()
+string(REGEX MATCH "Subsystem[ \t]+([0-9a-fA-F]+)" _ "${headers}")
+if(NOT CMAKE_MATCH_1 STREQUAL "00000002")
+  message(FATAL_ERROR "subsystem is ${CMAKE_MATCH_1}, expected 2 (Windows GUI)")
+endif()
+message(STATUS "imports: ${seen}")
