@@ -1,0 +1,80 @@
+#!/bin/sh
+# Builds the archive parsers natively with AddressSanitizer and
+# UndefinedBehaviorSanitizer, runs their unit tests, generates the seed
+# corpora from the fixture scripts and fuzzes each target for FUZZ_SECONDS.
+#
+#   tests/native/run.sh BUILDDIR FUZZ_SECONDS
+#
+# Exits non-zero on any build failure, test failure or fuzzer finding.
+set -eu
+
+if [ $# -ne 2 ]; then
+    echo "usage: $0 BUILDDIR FUZZ_SECONDS" >&2
+    exit 2
+fi
+BUILD=$1
+SECONDS_PER_TARGET=$2
+HERE=$(cd "$(dirname "$0")" && pwd)
+ROOT=$(cd "$HERE/../.." && pwd)
+mkdir -p "$BUILD"
+BUILD=$(cd "$BUILD" && pwd)
+
+CC=${CC:-clang-14} CXX=${CXX:-clang++-14} cmake -S "$HERE" -B "$BUILD" -G Ninja >/dev/null
+cmake --build "$BUILD" -j2
+
+# Fixtures: the same generators the Windows test run uses.
+FIXTURES="$BUILD/fixtures"
+rm -rf "$FIXTURES"
+mkdir -p "$FIXTURES"
+python3 - "$ROOT/tests/fixtures" "$FIXTURES" <<'PY'
+import sys
+sys.path.insert(0, sys.argv[1])
+import image_fixtures, zip_fixtures
+image_fixtures.write_all(sys.argv[2])
+zip_fixtures.write_all(sys.argv[2])
+PY
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+FOLIVEX_FIXTURES="$FIXTURES" "$BUILD/archive_tests"
+
+# Seed corpora.  fuzz_inflate takes two bytes of output size first.
+SEEDS="$BUILD/seeds"
+rm -rf "$SEEDS"
+mkdir -p "$SEEDS/fuzz_zip" "$SEEDS/fuzz_inflate" "$SEEDS/fuzz_probe"
+cp "$FIXTURES"/*.cbz "$FIXTURES"/*.zip "$FIXTURES"/zip/*.zip "$SEEDS/fuzz_zip/"
+cp "$FIXTURES"/images/* "$SEEDS/fuzz_probe/"
+for stream in "$FIXTURES"/deflate/*.bin; do
+    name=$(basename "$stream" .bin)
+    { printf '\377\377'; cat "$stream"; } >"$SEEDS/fuzz_inflate/$name-full"
+    { printf '\020\000'; cat "$stream"; } >"$SEEDS/fuzz_inflate/$name-prefix"
+done
+
+# Inputs that once failed stay as regression cases.
+for target in fuzz_zip fuzz_inflate fuzz_probe; do
+    cases="$HERE/regressions/$target"
+    if [ -d "$cases" ] && [ -n "$(ls -A "$cases")" ]; then
+        "$BUILD/$target" "$cases"/* >/dev/null 2>&1 || {
+            echo "$target: a regression input fails again" >&2
+            "$BUILD/$target" "$cases"/*
+            exit 1
+        }
+    fi
+done
+
+if [ "$SECONDS_PER_TARGET" -gt 0 ]; then
+    for target in fuzz_zip fuzz_inflate fuzz_probe; do
+        corpus="$BUILD/corpus/$target"
+        mkdir -p "$corpus" "$BUILD/artifacts/$target"
+        echo "fuzzing $target for $SECONDS_PER_TARGET s"
+        "$BUILD/$target" -max_total_time="$SECONDS_PER_TARGET" -timeout=20 -rss_limit_mb=2048 \
+            -print_final_stats=1 -artifact_prefix="$BUILD/artifacts/$target/" \
+            "$corpus" "$SEEDS/$target" 2>"$BUILD/$target.log" || {
+            tail -n 60 "$BUILD/$target.log" >&2
+            echo "$target: the fuzzer found a failure (see $BUILD/artifacts/$target)" >&2
+            exit 1
+        }
+        grep -E "^stat::number_of_executed_units" "$BUILD/$target.log" || true
+    done
+fi
+echo "native archive checks passed"
