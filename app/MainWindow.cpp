@@ -1,0 +1,196 @@
+// Main window: child placement, dropped files, window-menu commands and the
+// global command keys.
+#include <windows.h>
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include "../view/Document.h"
+#include "../view/Layout.h"
+#include "Commands.h"
+#include "Features.h"
+#include "Shell.h"
+
+typedef UINT(WINAPI *DragQueryFileWProc)(HDROP, UINT, LPWSTR, UINT);
+typedef void(WINAPI *DragFinishProc)(HDROP);
+typedef BOOL(WINAPI *GetOpenFileNameWProc)(LPOPENFILENAMEW);
+
+// The search strip spans the whole width on top; the thumbnail panel and
+// the view share the rest. A child not created yet is simply skipped.
+void PlaceChildren(int width, int height)
+{
+    int bar = SearchEdit && IsWindowVisible(SearchEdit) ? SearchBarHeight : 0;
+    int pad = SearchBarHeight / 6;
+    int thumbs = ThumbsPanelWidth();
+    if (SearchEdit) MoveWindow(SearchEdit, pad, pad, width - 2 * pad, SearchBarHeight - 2 * pad, TRUE);
+    if (ThumbsWindow) MoveWindow(ThumbsWindow, 0, bar, thumbs, height - bar, TRUE);
+    if (ViewWindow) MoveWindow(ViewWindow, thumbs, bar, width - thumbs, height - bar, TRUE);
+}
+
+// Only the first dropped file is opened. Without shell32's functions the
+// drop is ignored.
+static void OnDropFiles(HDROP drop)
+{
+    HMODULE shell = LoadLibraryA("shell32");
+    if (!shell) return;
+    DragQueryFileWProc dragQueryFile = (DragQueryFileWProc)(void *)GetProcAddress(shell, "DragQueryFileW");
+    if (!dragQueryFile) return;
+    wchar_t path[260];
+    path[0] = 0;
+    if (dragQueryFile(drop, 0, path, 260)) OpenDocument(path);
+    DragFinishProc dragFinish = (DragFinishProc)(void *)GetProcAddress(shell, "DragFinish");
+    if (dragFinish) dragFinish(drop);
+}
+
+// The filter list: pairs of description and pattern, ended by an empty
+// string (hence the explicit final terminator).
+static const wchar_t FrenchFilters[] =
+    L"PDF et bandes dessin\u00e9es\0*.pdf;*.cbz;*.cbr\0"
+    L"Documents PDF\0*.pdf\0"
+    L"Bandes dessin\u00e9es\0*.cbz;*.cbr;*.zip;*.rar\0"
+    L"Tous les fichiers\0*.*\0";
+static const wchar_t EnglishFilters[] =
+    L"PDF and comics\0*.pdf;*.cbz;*.cbr\0"
+    L"PDF documents\0*.pdf\0"
+    L"Comics\0*.cbz;*.cbr;*.zip;*.rar\0"
+    L"All files\0*.*\0";
+
+void ShowOpenDialog(void)
+{
+    wchar_t path[260];
+    path[0] = 0;
+    OPENFILENAMEW ofn;
+    ZeroMemory(&ofn, sizeof ofn);
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = MainWindow;
+    ofn.lpstrFilter = IsFrench ? FrenchFilters : EnglishFilters;
+    ofn.lpstrFile = path;
+    ofn.nMaxFile = 260;
+    ofn.Flags = OFN_FILEMUSTEXIST;
+    HMODULE comdlg = LoadLibraryA("comdlg32");
+    if (!comdlg) return;
+    GetOpenFileNameWProc getOpenFileName =
+        (GetOpenFileNameWProc)(void *)GetProcAddress(comdlg, "GetOpenFileNameW");
+    if (!getOpenFileName) return;
+    if (getOpenFileName(&ofn)) OpenDocument(path);
+}
+
+static int IsKeyDown(int vk)
+{
+    return GetKeyState(vk) < 0;
+}
+
+// F1, F3 and F4 work with or without modifiers; the rest need Ctrl.
+int HandleCommandKey(int vk)
+{
+    int halfWidth = ViewState.viewWidth / 2;
+    int halfHeight = ViewState.viewHeight / 2;
+    switch (vk) {
+    case VK_F3:
+        FindText(IsKeyDown(VK_SHIFT) ? -1 : 1);
+        return 1;
+    case VK_F1:
+        ShowAboutWindow();
+        return 1;
+    case VK_F4:
+        ToggleThumbs();
+        RelayoutMainWindow();
+        return 1;
+    }
+    if (!IsKeyDown(VK_CONTROL)) return 0;
+    switch (vk) {
+    case 'O':
+        ShowOpenDialog();
+        return 1;
+    case 'P':
+        PrintDocument();
+        return 1;
+    case 'F':
+        ShowSearchBar(1);
+        return 1;
+    case 'W':
+        DestroyWindow(MainWindow);
+        return 1;
+    case VK_ADD:
+    case VK_OEM_PLUS:
+        SetZoom(ViewState.zoom * 1.25, halfWidth, halfHeight);
+        return 1;
+    case VK_SUBTRACT:
+    case VK_OEM_MINUS:
+        SetZoom(ViewState.zoom / 1.25, halfWidth, halfHeight);
+        return 1;
+    case '0':
+    case VK_NUMPAD0:
+        FitWidth();
+        return 1;
+    case '1':
+    case VK_NUMPAD1:
+        // One PDF point becomes one point on screen.
+        SetZoom(ScreenDpi / 72.0, halfWidth, halfHeight);
+        return 1;
+    }
+    return 0;
+}
+
+// Commands of the entries added to the window menu; every other command
+// (move, size, close...) keeps its default handling.
+static int OnSystemCommand(WPARAM command)
+{
+    switch (command & 0xFFF0) {
+    case IDM_ABOUT:
+        ShowAboutWindow();
+        return 1;
+    case IDM_DEFAULT_READER:
+        OpenDefaultAppsSettings();
+        return 1;
+    case IDM_THUMBNAILS:
+        ToggleThumbs();
+        RelayoutMainWindow();
+        return 1;
+    case IDM_DOUBLE_PAGE:
+        SetSpreadMode(!ViewState.doublePage, ViewState.coverPaired, 1);
+        return 1;
+    case IDM_COVER_ALONE:
+        SetSpreadMode(1, !ViewState.coverPaired, 1);
+        return 1;
+    }
+    return 0;
+}
+
+LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_SIZE:
+        PlaceChildren(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_SETFOCUS:
+        if (SearchEdit && IsWindowVisible(SearchEdit)) {
+            SetFocus(SearchEdit);
+        } else if (ViewWindow) {
+            SetFocus(ViewWindow);
+        }
+        return 0;
+    case WM_ERASEBKGND: {
+        // The colour of the search strip around the edit.
+        RECT client;
+        GetClientRect(hwnd, &client);
+        FillRect((HDC)wParam, &client, GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+    }
+    case WM_SYSCOMMAND:
+        if (OnSystemCommand(wParam)) return 0;
+        break;
+    case WM_DROPFILES:
+        OnDropFiles((HDROP)wParam);
+        return 0;
+    case WM_APP_CHECK_DEFAULT:
+        CheckDefaultReader();
+        return 0;
+    case WM_APP_PAGE_DECODED:
+        OnPageDecoded(lParam);
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}

@@ -1,0 +1,47 @@
+// Window title: "name - page/count - Folivex", or "name - p-q/count -
+// Folivex" while a two-page spread is current.
+#include <windows.h>
+
+#include "../app/Features.h"
+#include "../app/Shell.h"
+#include "Document.h"
+#include "Layout.h"
+#include "Title.h"
+
+// Room for a 259-unit file name, three page numbers and the fixed text.
+static wchar_t TitleBuffer[TITLE_CAPACITY];
+
+int CurrentPage(void)
+{
+    int probe = ViewState.scrollY + ViewState.viewHeight / 3;
+    for (int i = 0; i < Document.pageCount; i++) {
+        if (Document.pageY[i] + RoundPixels(ViewState.zoom, Document.pageHeights[i]) > probe) return i;
+    }
+    return 0;
+}
+
+// The spread form is used when the next page shares the current page's row.
+void FormatTitle(wchar_t *title, int current)
+{
+    if (!IsDocumentOpen()) {
+        lstrcpyW(title, L"Folivex");
+    } else if (current + 1 < Document.pageCount && Document.pageY[current + 1] == Document.pageY[current]) {
+        wsprintfW(title, L"%s - %d-%d/%d - Folivex", Document.fileName, current + 1, current + 2,
+                  Document.pageCount);
+    } else {
+        wsprintfW(title, L"%s - %d/%d - Folivex", Document.fileName, current + 1, Document.pageCount);
+    }
+}
+
+// Runs after every scroll, so it returns early while the page is unchanged
+// and the caption is not rewritten needlessly.
+void UpdateTitle(void)
+{
+    int current = CurrentPage();
+    int open = IsDocumentOpen();
+    if (open && current == ViewState.titlePage) return;
+    ViewState.titlePage = current;
+    FollowCurrentPage(current);
+    FormatTitle(TitleBuffer, current);
+    if (MainWindow) SetWindowTextW(MainWindow, TitleBuffer);
+}

@@ -1,0 +1,240 @@
+// View window procedure and painting.
+#include <windows.h>
+
+#include "../app/Commands.h"
+#include "../app/Features.h"
+#include "../app/Shell.h"
+#include "Document.h"
+#include "Layout.h"
+#include "PageCache.h"
+#include "ViewWindow.h"
+
+// Button-down point in client coordinates, and the strip point that was
+// under it; a drag is in progress while the view holds the capture.
+static int dragStartX;
+static int dragStartY;
+static int grabX;
+static int grabY;
+
+// Signed client or screen coordinates packed in a mouse message's lParam.
+static int PointX(LPARAM lParam)
+{
+    return (int)(short)LOWORD(lParam);
+}
+
+static int PointY(LPARAM lParam)
+{
+    return (int)(short)HIWORD(lParam);
+}
+
+static int IsKeyDown(int vk)
+{
+    return GetKeyState(vk) < 0;
+}
+
+// Pixels scrolled for a wheel delta: ScaleDpi(96) per notch of 120.
+static int WheelAmount(int delta)
+{
+    return ScaleDpi(96) * delta / 120;
+}
+
+// With no document, the whole view is grey with one centred line telling
+// how to open something.
+static void PaintEmptyHint(HWND hwnd, HDC hdc)
+{
+    RECT client;
+    GetClientRect(hwnd, &client);
+    FillRect(hdc, &client, (HBRUSH)GetStockObject(GRAY_BRUSH));
+    HGDIOBJ oldFont = SelectObject(hdc, MessageFont);
+    SetBkMode(hdc, TRANSPARENT);
+    DrawTextW(hdc,
+              Text(L"Ctrl+O ou glisser ici un PDF ou une BD (CBZ, CBR)      F1 : \u00e0 propos",
+                   L"Ctrl+O or drop a PDF or a comic (CBZ, CBR) here      F1: about"),
+              -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(hdc, oldFont);
+}
+
+// Draws one PDF page into the paint bitmap at box x, y, w, h. A page the
+// engine cannot load still shows as a white sheet of its laid-out size.
+static void DrawPdfPage(FPDF_BITMAP bitmap, int index, int x, int y, int w, int h)
+{
+    FPDF_PAGE page = GetPdfPage(index);
+    FPDFBitmap_FillRect(bitmap, x, y, w, h, PAGE_COLOR);
+    if (!page) return;
+    FPDF_RenderPageBitmap(bitmap, page, x, y, w, h, 0, FPDF_ANNOT | FPDF_LCD_TEXT);
+    if (index == SearchHitPage() && SearchHitRectCount() > 0) DrawSearchHighlight(page, bitmap, x, y, w, h);
+}
+
+// Pages are laid out top to bottom, so the loop ends at the first page
+// whose top is below the rectangle; the pages of a spread row share a top.
+void PaintPages(HDC hdc, const RECT *paintRect)
+{
+    int bw = paintRect->right - paintRect->left;
+    int bh = paintRect->bottom - paintRect->top;
+    if (bw < 1 || bh < 1) return;
+    FPDF_BITMAP bitmap = FPDFBitmap_Create(bw, bh, 0);
+    if (!bitmap) return;
+    void *buffer = FPDFBitmap_GetBuffer(bitmap);
+    FPDFBitmap_FillRect(bitmap, 0, 0, bw, bh, STRIP_COLOR);
+
+    int left = CentringOffset() - ViewState.scrollX - paintRect->left;
+    int top = -ViewState.scrollY - paintRect->top;
+    for (int i = 0; i < Document.pageCount; i++) {
+        int x = left + Document.pageX[i];
+        int y = top + Document.pageY[i];
+        if (y >= bh) break;
+        int w = RoundPixels(ViewState.zoom, Document.pageWidths[i]);
+        int h = RoundPixels(ViewState.zoom, Document.pageHeights[i]);
+        if (y + h <= 0 || x >= bw || x + w <= 0) continue;
+        if (Document.comic) {
+            DrawComicPage(Document.comic, i, buffer, bw, bh, x, y, w, h);
+        } else if (Document.pdf) {
+            DrawPdfPage(bitmap, i, x, y, w, h);
+        }
+    }
+
+    BITMAPINFO bmi;
+    ZeroMemory(&bmi, sizeof bmi);
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = bw;
+    bmi.bmiHeader.biHeight = -bh;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(hdc, paintRect->left, paintRect->top, bw, bh, 0, 0, 0, bh, buffer, &bmi, DIB_RGB_COLORS);
+    FPDFBitmap_Destroy(bitmap);
+}
+
+// Ctrl + wheel zooms by one step per message about the cursor; otherwise
+// the wheel scrolls, sideways with Shift.
+static void OnMouseWheel(HWND hwnd, WPARAM wParam, LPARAM lParam)
+{
+    int delta = (int)(short)HIWORD(wParam);
+    if (LOWORD(wParam) & MK_CONTROL) {
+        POINT cursor = {PointX(lParam), PointY(lParam)};
+        ScreenToClient(hwnd, &cursor);
+        SetZoom(delta > 0 ? ViewState.zoom * 1.1 : ViewState.zoom / 1.1, cursor.x, cursor.y);
+        return;
+    }
+    int amount = WheelAmount(delta);
+    if (LOWORD(wParam) & MK_SHIFT) {
+        ScrollViewTo(ViewState.scrollX - amount, ViewState.scrollY);
+    } else {
+        ScrollViewTo(ViewState.scrollX, ViewState.scrollY - amount);
+    }
+}
+
+// The view's own keys, after the global command keys have had their turn.
+static void OnKeyDown(WPARAM vk)
+{
+    if (HandleCommandKey((int)vk)) return;
+    int line = ScaleDpi(48);
+    int page = ViewState.viewHeight - line;
+    int x = ViewState.scrollX;
+    int y = ViewState.scrollY;
+    switch (vk) {
+    case VK_HOME: ScrollViewTo(x, 0); break;
+    case VK_END: ScrollViewTo(x, ViewState.layoutHeight); break;
+    case VK_UP: ScrollViewTo(x, y - line); break;
+    case VK_DOWN: ScrollViewTo(x, y + line); break;
+    case VK_LEFT: ScrollViewTo(x - line, y); break;
+    case VK_RIGHT: ScrollViewTo(x + line, y); break;
+    case VK_PRIOR: ScrollViewTo(x, y - page); break;
+    case VK_NEXT:
+    case VK_SPACE: ScrollViewTo(x, IsKeyDown(VK_SHIFT) ? y - page : y + page); break;
+    case VK_ESCAPE:
+        if (IsWindowVisible(SearchEdit)) ShowSearchBar(0);
+        break;
+    case 'D':
+        if (IsKeyDown(VK_CONTROL)) break;
+        if (IsKeyDown(VK_SHIFT)) {
+            SetSpreadMode(1, !ViewState.coverPaired, 1);
+        } else {
+            SetSpreadMode(!ViewState.doublePage, ViewState.coverPaired, 1);
+        }
+        break;
+    }
+}
+
+// A release within the drag threshold of the press is a click, which
+// follows a link under it; anything longer was a drag.
+static void OnButtonUp(LPARAM lParam)
+{
+    ReleaseCapture();
+    int x = PointX(lParam);
+    int y = PointY(lParam);
+    int dx = x - dragStartX;
+    int dy = y - dragStartY;
+    if (dx < 0) dx = -dx;
+    if (dy < 0) dy = -dy;
+    if (dx > GetSystemMetrics(SM_CXDRAG) || dy > GetSystemMetrics(SM_CYDRAG)) return;
+    FPDF_LINK link = LinkAtPoint(x, y);
+    if (link) FollowLink(link);
+}
+
+// The hand cursor over a PDF link, unless a drag is in progress.
+static int SetLinkCursor(HWND hwnd, LPARAM lParam)
+{
+    if (LOWORD(lParam) != HTCLIENT || GetCapture() == hwnd || !Document.pdf) return 0;
+    POINT cursor;
+    GetCursorPos(&cursor);
+    ScreenToClient(hwnd, &cursor);
+    if (!LinkAtPoint(cursor.x, cursor.y)) return 0;
+    SetCursor(LoadCursorW(NULL, IDC_HAND));
+    return 1;
+}
+
+LRESULT CALLBACK ViewWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SIZE:
+        ViewState.viewWidth = LOWORD(lParam);
+        ViewState.viewHeight = HIWORD(lParam);
+        LayoutPages(0, 0);
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC hdc = BeginPaint(hwnd, &ps);
+        if (IsDocumentOpen()) {
+            PaintPages(hdc, &ps.rcPaint);
+        } else {
+            PaintEmptyHint(hwnd, hdc);
+        }
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_HSCROLL:
+        HandleScrollBar(SB_HORZ, LOWORD(wParam));
+        return 0;
+    case WM_VSCROLL:
+        HandleScrollBar(SB_VERT, LOWORD(wParam));
+        return 0;
+    case WM_SETCURSOR:
+        if (SetLinkCursor(hwnd, lParam)) return TRUE;
+        break;
+    case WM_KEYDOWN:
+        OnKeyDown(wParam);
+        return 0;
+    case WM_LBUTTONDOWN:
+        SetFocus(hwnd);
+        SetCapture(hwnd);
+        dragStartX = PointX(lParam);
+        dragStartY = PointY(lParam);
+        grabX = dragStartX + ViewState.scrollX;
+        grabY = dragStartY + ViewState.scrollY;
+        return 0;
+    case WM_MOUSEMOVE:
+        if (GetCapture() == hwnd) ScrollViewTo(grabX - PointX(lParam), grabY - PointY(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+        if (GetCapture() == hwnd) OnButtonUp(lParam);
+        return 0;
+    case WM_MOUSEWHEEL:
+        OnMouseWheel(hwnd, wParam, lParam);
+        return 0;
+    case WM_MOUSEHWHEEL:
+        ScrollViewTo(ViewState.scrollX + WheelAmount((int)(short)HIWORD(wParam)), ViewState.scrollY);
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
