@@ -279,8 +279,8 @@ TEST(ProbeImageSize, SizesTheGeneratedImageFiles) {
             EXPECT_EQ(c.height, h) << c.file;
         }
     }
-    std::vector<BYTE> far = ReadFixture("images/far-frame.jpg");
-    far.resize(65536);
+    std::vector<BYTE> farFrame = ReadFixture("images/far-frame.jpg");
+    farFrame.resize(65536);
     int32_t w, h;
-    EXPECT_FALSE(Probe(far, &w, &h));
+    EXPECT_FALSE(Probe(farFrame, &w, &h));
 }
