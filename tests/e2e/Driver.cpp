@@ -41,25 +41,85 @@ static HWND FindProcessWindow(DWORD pid, const wchar_t* className)
     return search.found;
 }
 
-// A copy of this process's environment with LANG and LC_ALL replaced.
-static std::vector<wchar_t> EnvironmentWithLanguage(const wchar_t* language)
+// Wine takes a process's user interface language from the Unix locale it
+// was started with, not from its Windows environment, so a program in
+// another language is started as a new Unix process through Wine's own
+// spawn entry, with LANG and LC_ALL set. Its Windows process id is learnt
+// from its window.
+typedef LONG(CDECL* UnixSpawn)(char* const argv[], int wait);  // an NTSTATUS
+
+static std::string Narrow(const std::wstring& text)
 {
-    std::vector<wchar_t> block;
-    wchar_t* strings = GetEnvironmentStringsW();
-    for (const wchar_t* p = strings; *p; p += wcslen(p) + 1) {
-        if (_wcsnicmp(p, L"LANG=", 5) == 0 || _wcsnicmp(p, L"LC_ALL=", 7) == 0 ||
-            _wcsnicmp(p, L"LC_MESSAGES=", 12) == 0 || _wcsnicmp(p, L"LANGUAGE=", 9) == 0)
-            continue;
-        block.insert(block.end(), p, p + wcslen(p) + 1);
+    int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string out(n > 0 ? n - 1 : 0, '\0');
+    if (n > 1) WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &out[0], n, nullptr, nullptr);
+    return out;
+}
+
+struct NewWindowSearch {
+    const std::vector<HWND>* before;
+    HWND found;
+};
+
+static BOOL CALLBACK CollectMainWindow(HWND hwnd, LPARAM lParam)
+{
+    wchar_t name[64];
+    GetClassNameW(hwnd, name, 64);
+    if (lstrcmpW(name, L"Folivex") == 0) ((std::vector<HWND>*)lParam)->push_back(hwnd);
+    return TRUE;
+}
+
+static BOOL CALLBACK MatchNewMainWindow(HWND hwnd, LPARAM lParam)
+{
+    NewWindowSearch* search = (NewWindowSearch*)lParam;
+    wchar_t name[64];
+    GetClassNameW(hwnd, name, 64);
+    if (lstrcmpW(name, L"Folivex") != 0 || !IsWindowVisible(hwnd)) return TRUE;
+    for (HWND old : *search->before)
+        if (old == hwnd) return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+static bool SpawnInLanguage(RunningApp* app, const std::wstring& exe, const std::wstring& args,
+                            const wchar_t* language)
+{
+    UnixSpawn spawn = (UnixSpawn)GetProcAddress(GetModuleHandleW(L"ntdll"), "__wine_unix_spawnvp");
+    if (!spawn) {
+        fprintf(stderr, "starting in another language needs Wine\n");
+        return false;
     }
-    FreeEnvironmentStringsW(strings);
-    for (const wchar_t* name : {L"LANG=", L"LC_ALL="}) {
-        std::wstring entry = std::wstring(name) + language;
-        block.insert(block.end(), entry.begin(), entry.end());
-        block.push_back(0);
+    std::vector<HWND> before;
+    EnumWindows(CollectMainWindow, (LPARAM)&before);
+
+    // One argument at most: the path, without the quotes (Wine quotes it).
+    std::wstring path = args;
+    if (path.size() >= 2 && path.front() == L'"' && path.back() == L'"') path = path.substr(1, path.size() - 2);
+    std::string lang = "LANG=" + Narrow(language), all = "LC_ALL=" + Narrow(language);
+    std::string loader = GetFileAttributesW(L"Z:\\usr\\lib\\wine\\wine64") != INVALID_FILE_ATTRIBUTES
+                             ? "/usr/lib/wine/wine64" : "wine";
+    std::string program = Narrow(exe), argument = Narrow(path);
+    std::vector<char*> argv = {(char*)"/usr/bin/env", &lang[0], &all[0], &loader[0], &program[0]};
+    if (!argument.empty()) argv.push_back(&argument[0]);
+    argv.push_back(nullptr);
+    if (spawn(argv.data(), 0) != 0) return false;
+
+    NewWindowSearch search = {&before, nullptr};
+    DWORD start = GetTickCount();
+    while (!search.found && GetTickCount() - start < START_TIMEOUT_MS) {
+        Sleep(50);
+        EnumWindows(MatchNewMainWindow, (LPARAM)&search);
     }
-    block.push_back(0);
-    return block;
+    if (!search.found) {
+        fprintf(stderr, "Folivex.exe showed no window within %lu ms\n", START_TIMEOUT_MS);
+        return false;
+    }
+    app->main = search.found;
+    GetWindowThreadProcessId(app->main, &app->pid);
+    app->process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, app->pid);
+    app->view = FindWindowExW(app->main, nullptr, L"FolivexView", nullptr);
+    Settle(app);
+    return app->process != nullptr;
 }
 
 bool StartApp(RunningApp* app, const std::wstring& args, const wchar_t* language)
@@ -70,20 +130,19 @@ bool StartApp(RunningApp* app, const std::wstring& args, const wchar_t* language
         fprintf(stderr, "FOLIVEX_EXE is not set\n");
         return false;
     }
+    if (language) return SpawnInLanguage(app, exe, args, language);
+
     std::wstring commandLine = L"\"" + exe + L"\"";
     if (!args.empty()) commandLine += L" " + args;
     std::vector<wchar_t> mutableLine(commandLine.begin(), commandLine.end());
     mutableLine.push_back(0);
-    std::vector<wchar_t> environment;
-    if (language) environment = EnvironmentWithLanguage(language);
 
     STARTUPINFOW startup;
     ZeroMemory(&startup, sizeof startup);
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info;
-    if (!CreateProcessW(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE,
-                        CREATE_UNICODE_ENVIRONMENT, language ? environment.data() : nullptr,
-                        nullptr, &startup, &info)) {
+    if (!CreateProcessW(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info)) {
         fprintf(stderr, "CreateProcessW failed: %lu\n", GetLastError());
         return false;
     }
@@ -277,16 +336,11 @@ void Wheel(RunningApp* app, HWND hwnd, int x, int y, int delta, bool ctrl, bool 
     Settle(app);
 }
 
-// The client area as it is on the screen: what a user would see, including
-// anything covering it.
-bool CaptureClient(HWND hwnd, Screenshot* shot)
+// A rectangle of the screen as it is: what a user would see there,
+// including anything that covers the window.
+static bool CaptureScreenRect(int left, int top, int width, int height, Screenshot* shot)
 {
-    RECT client;
-    if (!GetClientRect(hwnd, &client)) return false;
-    POINT origin = ToScreen(hwnd, 0, 0);
-    int width = client.right, height = client.bottom;
     if (width <= 0 || height <= 0) return false;
-
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info;
@@ -302,7 +356,7 @@ bool CaptureClient(HWND hwnd, Screenshot* shot)
     bool ok = false;
     if (bitmap) {
         HGDIOBJ old = SelectObject(memory, bitmap);
-        ok = BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY) != 0;
+        ok = BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY) != 0;
         GdiFlush();
         SelectObject(memory, old);
         if (ok) {
@@ -316,6 +370,21 @@ bool CaptureClient(HWND hwnd, Screenshot* shot)
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return ok;
+}
+
+bool CaptureClient(HWND hwnd, Screenshot* shot)
+{
+    RECT client;
+    if (!GetClientRect(hwnd, &client)) return false;
+    POINT origin = ToScreen(hwnd, 0, 0);
+    return CaptureScreenRect(origin.x, origin.y, client.right, client.bottom, shot);
+}
+
+bool CaptureWindow(HWND hwnd, Screenshot* shot)
+{
+    RECT frame;
+    if (!GetWindowRect(hwnd, &frame)) return false;
+    return CaptureScreenRect(frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top, shot);
 }
 
 // PNG with stored (uncompressed) deflate blocks: simple, and the files are

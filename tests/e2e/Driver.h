@@ -19,8 +19,9 @@ struct RunningApp {
 // Starts Folivex.exe (the path in FOLIVEX_EXE) with the given argument text
 // after the quoted program path; an empty args starts it with no argument.
 // language, when given (for example L"fr_FR.UTF-8"), becomes the program's
-// LANG/LC_ALL so that Wine reports that user interface language. Waits until
-// the main window is visible and has painted. False on timeout.
+// LANG/LC_ALL so that Wine reports that user interface language; args is then
+// at most one path, quoted or not. Waits until the main window is visible and
+// has painted. False on timeout.
 bool StartApp(RunningApp* app, const std::wstring& args, const wchar_t* language = nullptr);
 
 // Ends the program if it still runs and closes the handles.
@@ -59,6 +60,7 @@ struct Screenshot {
     }
 };
 bool CaptureClient(HWND hwnd, Screenshot* shot);
+bool CaptureWindow(HWND hwnd, Screenshot* shot);  // frame included
 bool SavePng(const Screenshot& shot, const std::wstring& path);
 // Saves under FOLIVEX_TEST_OUTPUT (for looking at after a failure).
 void SaveTestShot(const Screenshot& shot, const wchar_t* name);

@@ -70,6 +70,24 @@ TEST_F(Smoke, EmptyWindowShowsCentredHintAndEndsOnCtrlW)
     EXPECT_EQ(WaitForExit(&app, 10000), 0u);
 }
 
+// The hint is in French when the user interface language is French: its
+// line is wider than the English one, and still centred.
+TEST_F(Smoke, FrenchUserInterfaceGetsFrenchHint)
+{
+    Screenshot english;
+    ASSERT_TRUE(CaptureClient(app.view, &english));
+    StopApp(&app);
+
+    ASSERT_TRUE(StartApp(&app, L"", L"fr_FR.UTF-8"));
+    Screenshot french;
+    ASSERT_TRUE(CaptureClient(app.view, &french));
+    SaveTestShot(french, L"smoke-empty-fr");
+    Bounds en = DarkPixelBounds(english), fr = DarkPixelBounds(french);
+    ASSERT_GE(fr.right, 0);
+    EXPECT_GT(fr.right - fr.left, en.right - en.left + 20);
+    EXPECT_NEAR((fr.left + fr.right) / 2.0, french.width / 2.0, 3.0);
+}
+
 TEST_F(Smoke, CloseButtonEndsWithExitCodeZero)
 {
     PostMessageW(app.main, WM_SYSCOMMAND, SC_CLOSE, 0);
