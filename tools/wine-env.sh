@@ -8,6 +8,8 @@
 folivex_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX=${FOLIVEX_WINEPREFIX:-$folivex_root/build/wine}
 export WINEARCH=win64
+# Wine keeps per-user state under HOME; a bare CI environment may not set it.
+export HOME=${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installers: nothing here needs .NET or the HTML engine.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
