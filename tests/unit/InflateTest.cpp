@@ -5,6 +5,8 @@
 
 #include <string.h>
 
+#include <thread>
+
 // Writes Deflate bit fields least-significant bit first, and Huffman codes
 // most-significant bit first, as RFC 1951 packs them.
 struct BitWriter {
@@ -305,4 +307,25 @@ TEST(InflateEntry, IgnoresInputAfterTheFinalBlock) {
     std::vector<BYTE> out;
     EXPECT_EQ(2, Inflate(stream, 10, &out));
     EXPECT_EQ(std::string("ok"), std::string(out.begin(), out.end()));
+}
+
+TEST(InflateEntry, ThreadsInflateTheSameStreamAtOnce) {
+    std::vector<BYTE> stream = ReadFixture("deflate/mixed.bin");
+    std::vector<BYTE> expected = ReadFixture("deflate/mixed.out");
+    ASSERT_FALSE(stream.empty());
+    int failures[4] = {0, 0, 0, 0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; t++) {
+        threads.emplace_back([&, t] {
+            // Alternate whole reads and prefix reads of different lengths.
+            for (int run = 0; run < 20; run++) {
+                size_t room = (run % 2) ? expected.size() : (size_t)(1000 * (t + 1) + run);
+                std::vector<BYTE> out(room);
+                int64_t n = InflateEntry(stream.data(), stream.size(), out.data(), room);
+                if (n != (int64_t)room || memcmp(out.data(), expected.data(), room) != 0) failures[t]++;
+            }
+        });
+    }
+    for (std::thread& thread : threads) thread.join();
+    for (int t = 0; t < 4; t++) EXPECT_EQ(0, failures[t]) << "thread " << t;
 }
