@@ -31,41 +31,6 @@ int ThumbsIdleStep(void)
     return 0;
 }
 
-void ShowSearchBar(int)
-{
-}
-
-void FindText(int)
-{
-}
-
-int SearchHitPage(void)
-{
-    return -1;
-}
-
-int SearchHitRectCount(void)
-{
-    return 0;
-}
-
-void ClearSearchHit(void)
-{
-}
-
-void DrawSearchHighlight(FPDF_PAGE, FPDF_BITMAP, int, int, int, int)
-{
-}
-
-FPDF_LINK LinkAtPoint(int, int)
-{
-    return NULL;
-}
-
-void FollowLink(FPDF_LINK)
-{
-}
-
 void PrintDocument(void)
 {
 }

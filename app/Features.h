@@ -29,6 +29,7 @@ int SearchHitPage(void);
 int SearchHitRectCount(void);
 void ClearSearchHit(void);
 void DrawSearchHighlight(FPDF_PAGE page, FPDF_BITMAP bitmap, int x, int y, int w, int h);
+LRESULT CALLBACK SearchEditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Links of PDF pages.
 FPDF_LINK LinkAtPoint(int x, int y);

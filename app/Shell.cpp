@@ -98,6 +98,9 @@ void CreateMainWindows(HINSTANCE instance)
                  (LPARAM)Text(L"Rechercher  (Entr\u00e9e : suivant, Maj+Entr\u00e9e : pr\u00e9c\u00e9dent, "
                               L"\u00c9chap : fermer)",
                               L"Search  (Enter: next, Shift+Enter: previous, Esc: close)"));
+    // The bar's own keys go to SearchEditProc; the edit control keeps the rest.
+    SearchEditPreviousProc =
+        (WNDPROC)SetWindowLongPtrW(SearchEdit, GWLP_WNDPROC, (LONG_PTR)SearchEditProc);
 }
 
 // The separator and the thumbnail and spread entries; the spread entries'
