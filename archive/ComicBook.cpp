@@ -209,6 +209,8 @@ ComicBook* OpenComicBook(int kind, const wchar_t* path, const BYTE* bytes, uint6
 
 void FreeComicBook(ComicBook* book) {
     if (!book) return;
+    // The worker may be decoding one of this book's pages right now.
+    WaitForComicDecode(book);
     HANDLE heap = GetProcessHeap();
     for (int i = 0; i < DECODED_SLOT_COUNT; i++) {
         if (book->decodedSlots[i].pixels) HeapFree(heap, 0, book->decodedSlots[i].pixels);

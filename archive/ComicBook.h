@@ -87,8 +87,13 @@ void GetComicPageSize(const ComicBook* book, int32_t index, double* width,
 const BYTE* ReadEntryBytes(const ArchiveEntry* entry, uint64_t maxBytes,
                            uint64_t* size, BYTE** owned);
 
-// Releases a book and everything it owns; null is allowed.
+// Releases a book and everything it owns; null is allowed.  Waits first for
+// the decode worker if it is working on the book.
 void FreeComicBook(ComicBook* book);
+
+// Blocks until the page decode worker no longer works for the book (lives
+// with the image pipeline).
+void WaitForComicDecode(ComicBook* book);
 
 // Heap copy of a NUL-terminated string, or null when memory is short.
 wchar_t* DuplicateString(const wchar_t* text);

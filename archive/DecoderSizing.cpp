@@ -1,12 +1,17 @@
-// Size-only decode of an entry whose image header the probe could not read
-// (TIFF, AVIF, HEIC, JPEG XR, or a damaged header).
+// Stand-ins for the image pipeline, for builds that have the archive code
+// without it: the archive unit tests and the native sanitizer and fuzzing
+// build.  The program itself links imaging/ instead, which measures entries
+// with a size-only decode and waits for its decode worker.
 //
-// The build has no image decoder yet, so the entry keeps width and height 0
-// and is laid out with the 5:7 fallback shape; undecodable stays 0 so that
-// the decoder, once present, still gets a chance at the page.  The imaging
-// code replaces this file with the real size-only decode.
+// Here an entry the header probe cannot measure keeps width and height 0
+// and is laid out with the 5:7 fallback shape; undecodable stays 0.  There
+// is no worker, so nothing is ever waited for.
 #include "ComicBook.h"
 
 void MeasureEntryWithDecoder(ArchiveEntry* entry) {
     (void)entry;
+}
+
+void WaitForComicDecode(ComicBook* book) {
+    (void)book;
 }
