@@ -29,6 +29,7 @@ if [ ! -f "$here/node_modules/@embedpdf/pdfium/dist/pdfium.wasm" ] ||
   (cd "$here" && npm ci --ignore-scripts --no-audit --no-fund)
 fi
 
+options=$#
 if [ $native = 1 ]; then
   obj="$out/obj-native"
   set -- -DCMAKE_C_COMPILER="${CC:-gcc}" "$@"
@@ -38,7 +39,8 @@ else
          -DCMAKE_C_COMPILER=x86_64-w64-mingw32-gcc \
          -DCMAKE_RC_COMPILER=x86_64-w64-mingw32-windres "$@"
 fi
-if [ ! -f "$obj/build.ninja" ] || [ $# -gt 3 ]; then
+# Configure once; again only when options are given.
+if [ ! -f "$obj/build.ninja" ] || [ $options -gt 0 ]; then
   cmake -S "$here" -B "$obj" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DPDFIUM_OUT="$out" "$@" >/dev/null
 fi
