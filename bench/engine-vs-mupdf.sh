@@ -24,9 +24,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-"$root/deps/pdfium/build.sh" --native "$work/pdfium"
+# ENGINE_DIR names an existing native engine build to time instead.
+engine=${ENGINE_DIR:-$work/pdfium}
+[ -n "${ENGINE_DIR:-}" ] || "$root/deps/pdfium/build.sh" --native "$engine"
 cmake -S "$root/bench/pdfrender" -B "$work/pdfrender" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DFOLIVEX_PDFIUM_DIR="$work/pdfium" >/dev/null
+      -DFOLIVEX_PDFIUM_DIR="$engine" >/dev/null
 cmake --build "$work/pdfrender" >/dev/null
 pdfrender="$work/pdfrender/pdfrender"
 
@@ -51,9 +53,9 @@ best_ms() {
 
 printf '%-16s %12s %12s %7s\n' document "engine ms/p" "mupdf ms/p" ratio
 for doc in "${docs[@]}"; do
-  engine=$(best_ms "$pdfrender" "$doc" 1 $pages $width)
+  ours=$(best_ms "$pdfrender" "$doc" 1 $pages $width)
   mupdf=$(best_ms mutool draw -q -w $width "$doc" 1-$pages)
-  awk -v n="$(basename "$doc")" -v e="$engine" -v m="$mupdf" -v p=$pages \
+  awk -v n="$(basename "$doc")" -v e="$ours" -v m="$mupdf" -v p=$pages \
     'BEGIN { printf "%-16s %12.2f %12.2f %7.2f\n", n, e / p, m / p, e / m }'
 done
 echo "commands: $pdfrender FILE 1 $pages $width ; mutool draw -q -w $width FILE 1-$pages"

@@ -268,7 +268,7 @@ FPDF_EXPORT int FPDF_CALLCONV FPDF_GetPageSizeByIndex(FPDF_DOCUMENT document, in
   ENGINE_ENTER(0);
   int ok = (int)Z_pdfiumZ_FPDF_GetPageSizeByIndex(&EngineModule, address, (uint32_t)page_index,
                                                   width ? Scratch : 0, height ? Scratch + 8 : 0);
-  if (ok) {
+  if (ok && width && height) {
     *width = LoadDouble(Scratch);
     *height = LoadDouble(Scratch + 8);
   }
@@ -449,7 +449,7 @@ FPDF_EXPORT FPDF_BOOL FPDF_CALLCONV FPDF_DeviceToPage(FPDF_PAGE page, int start_
       &EngineModule, p, (uint32_t)start_x, (uint32_t)start_y, (uint32_t)size_x,
       (uint32_t)size_y, (uint32_t)rotate, (uint32_t)device_x, (uint32_t)device_y,
       page_x ? Scratch : 0, page_y ? Scratch + 8 : 0);
-  if (ok) {
+  if (ok && page_x && page_y) {
     *page_x = LoadDouble(Scratch);
     *page_y = LoadDouble(Scratch + 8);
   }
@@ -468,7 +468,7 @@ FPDF_EXPORT FPDF_BOOL FPDF_CALLCONV FPDF_PageToDevice(FPDF_PAGE page, int start_
       &EngineModule, p, (uint32_t)start_x, (uint32_t)start_y, (uint32_t)size_x,
       (uint32_t)size_y, (uint32_t)rotate, page_x, page_y, device_x ? Scratch : 0,
       device_y ? Scratch + 4 : 0);
-  if (ok) {
+  if (ok && device_x && device_y) {
     *device_x = LoadInt(Scratch);
     *device_y = LoadInt(Scratch + 4);
   }
@@ -569,7 +569,7 @@ FPDF_EXPORT FPDF_BOOL FPDF_CALLCONV FPDFText_GetRect(FPDF_TEXTPAGE text_page, in
   FPDF_BOOL ok = (FPDF_BOOL)Z_pdfiumZ_FPDFText_GetRect(
       &EngineModule, t, (uint32_t)rect_index, left ? Scratch : 0, top ? Scratch + 8 : 0,
       right ? Scratch + 16 : 0, bottom ? Scratch + 24 : 0);
-  if (ok) {
+  if (ok && left && top && right && bottom) {
     *left = LoadDouble(Scratch);
     *top = LoadDouble(Scratch + 8);
     *right = LoadDouble(Scratch + 16);
