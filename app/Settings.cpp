@@ -5,13 +5,17 @@
 
 const wchar_t *SettingsKeyPath = L"Software\\Folivex";
 
-// RRF_RT_REG_DWORD makes the read fail for any value that is not a DWORD,
-// and the preset 0 is then what the caller gets: every setting's default.
+// RRF_RT_REG_DWORD makes the read fail for any value that is not a DWORD.
+// The result is checked rather than trusting the buffer: a refused read may
+// still have copied the other type's bytes into it. 0 is every default.
 int GetSetting(const wchar_t *name)
 {
     DWORD value = 0;
     DWORD size = 4;
-    RegGetValueW(HKEY_CURRENT_USER, SettingsKeyPath, name, RRF_RT_REG_DWORD, NULL, &value, &size);
+    if (RegGetValueW(HKEY_CURRENT_USER, SettingsKeyPath, name, RRF_RT_REG_DWORD, NULL, &value, &size) !=
+        ERROR_SUCCESS) {
+        return 0;
+    }
     return (int)value;
 }
 
