@@ -41,18 +41,6 @@ void PrintDocument(void)
 {
 }
 
-void PrefetchStep(void)
-{
-}
-
-void OnPageDecoded(LPARAM)
-{
-}
-
-void DrawComicPage(ComicBook *, int, void *, int, int, int, int, int, int)
-{
-}
-
 void ShowAboutWindow(void)
 {
 }

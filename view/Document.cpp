@@ -4,6 +4,7 @@
 
 #include "../app/Features.h"
 #include "../app/Shell.h"
+#include "../archive/ComicBook.h"
 #include "Document.h"
 #include "Layout.h"
 #include "PageCache.h"
@@ -50,6 +51,7 @@ static void DiscardPending(PendingDocument *pending)
 {
     if (pending->pageBlock) HeapFree(GetProcessHeap(), 0, pending->pageBlock);
     if (pending->pdf) FPDF_CloseDocument(pending->pdf);
+    if (pending->comic) FreeComicBook(pending->comic);
     if (pending->view) UnmapViewOfFile(pending->view);
     if (pending->mapping) CloseHandle(pending->mapping);
 }
@@ -70,6 +72,22 @@ static int MapDocumentFile(const wchar_t *path, PendingDocument *pending, ULONGL
     if (!pending->mapping) return 0;
     pending->view = (const unsigned char *)MapViewOfFile(pending->mapping, FILE_MAP_READ, 0, 0, 0);
     return pending->view != NULL;
+}
+
+// Builds the comic book of a mapped archive; its entries keep pointing
+// into the mapping. Listing and measuring a large archive takes a moment,
+// hence the wait cursor (the next cursor update replaces it).
+static int LoadComic(PendingDocument *pending, int kind, const wchar_t *path, ULONGLONG size, int *error)
+{
+    SetCursor(LoadCursorW(NULL, IDC_WAIT));
+    int comicError = OPEN_ERROR_GENERIC;
+    pending->comic = OpenComicBook(kind, path, pending->view, size, &comicError);
+    if (!pending->comic) {
+        *error = comicError;
+        return 0;
+    }
+    pending->pageCount = pending->comic->entryCount;
+    return 1;
 }
 
 // Loads the PDF from the mapping; no password is ever supplied, so a
@@ -116,7 +134,11 @@ static int ReadPageSizes(PendingDocument *pending)
     for (int i = 0; i < count; i++) {
         double w = 0.0;
         double h = 0.0;
-        FPDF_GetPageSizeByIndex(pending->pdf, i, &w, &h);
+        if (pending->comic) {
+            GetComicPageSize(pending->comic, i, &w, &h);
+        } else {
+            FPDF_GetPageSizeByIndex(pending->pdf, i, &w, &h);
+        }
         widths[i] = SanePageLength(w);
         heights[i] = SanePageLength(h);
     }
@@ -160,8 +182,14 @@ void OpenDocument(const wchar_t *path)
     ZeroMemory(&pending, sizeof pending);
     ULONGLONG size = 0;
     int error = OPEN_ERROR_GENERIC;
-    if (!MapDocumentFile(path, &pending, &size) || !LoadPdf(&pending, size, &error) ||
-        !ReadPageSizes(&pending)) {
+    int loaded = MapDocumentFile(path, &pending, &size);
+    if (loaded) {
+        // Archives are recognised by their signature whatever the file's
+        // extension; anything else goes to the PDF engine.
+        int kind = DetectArchiveKind(pending.view, size);
+        loaded = kind ? LoadComic(&pending, kind, path, size, &error) : LoadPdf(&pending, size, &error);
+    }
+    if (!loaded || !ReadPageSizes(&pending)) {
         DiscardPending(&pending);
         ReportOpenError(error);
         return;
@@ -194,7 +222,10 @@ void CloseDocument(void)
         FPDF_CloseDocument(Document.pdf);
         Document.pdf = NULL;
     }
-    Document.comic = NULL;
+    if (Document.comic) {
+        FreeComicBook(Document.comic);
+        Document.comic = NULL;
+    }
     if (Document.mappedView) {
         UnmapViewOfFile(Document.mappedView);
         Document.mappedView = NULL;

@@ -198,6 +198,38 @@ TEST_F(DocumentTest, FileStaysSharedWhileOpen)
     DeleteFileW(path.c_str());
 }
 
+TEST_F(DocumentTest, ArchivesFollowTheComicPathWhateverTheirName)
+{
+    if (!FixtureExists(L"comic.cbz")) GTEST_SKIP() << "no comic fixture";
+    Open(L"comic.cbz");
+    ASSERT_TRUE(ReportedOpenErrors.empty());
+    ASSERT_NE(Document.comic, nullptr);
+    EXPECT_EQ(Document.pdf, nullptr);
+    EXPECT_GE(Document.pageCount, 1);
+    EXPECT_GT(Document.pageHeights[0], 0.0);
+    std::wstring title = L"comic.cbz - 1/" + std::to_wstring(Document.pageCount) + L" - Folivex";
+    EXPECT_EQ(MainTitle(), title);
+
+    std::wstring renamed = ScratchFile(L"folivex-comic-named.pdf", "", 0);
+    ASSERT_TRUE(CopyFileW(FixturePath(L"comic.cbz").c_str(), renamed.c_str(), FALSE));
+    OpenDocument(renamed.c_str());
+    EXPECT_TRUE(ReportedOpenErrors.empty());
+    EXPECT_NE(Document.comic, nullptr);
+
+    // An archive without images is refused and the comic stays open.
+    ComicBook *before = Document.comic;
+    if (FixtureExists(L"not-images.cbz")) {
+        Open(L"not-images.cbz");
+        EXPECT_EQ(ReportedOpenErrors, (std::vector<int>{1}));
+        EXPECT_EQ(Document.comic, before);
+    }
+    Open(L"report.pdf");
+    EXPECT_EQ(Document.comic, nullptr);
+    EXPECT_NE(Document.pdf, nullptr);
+    CloseDocument();
+    DeleteFileW(renamed.c_str());
+}
+
 class PageCacheTest : public DocumentTest {};
 
 TEST_F(PageCacheTest, HitReturnsTheSamePage)
