@@ -36,7 +36,7 @@ PY
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-FOLIVEX_FIXTURES="$FIXTURES" "$BUILD/archive_tests"
+FOLIVEX_FIXTURES="$FIXTURES" "$BUILD/archive_tests" --gtest_brief=1
 
 # Seed corpora.  fuzz_inflate takes two bytes of output size first.
 SEEDS="$BUILD/seeds"
