@@ -10,6 +10,11 @@
 #include "view/PageCache.h"
 #include "view/ViewWindow.h"
 
+#include <shlobj.h>
+
+#include <string>
+#include <vector>
+
 namespace {
 
 class ViewWindowTest : public ::testing::Test {
@@ -316,6 +321,118 @@ TEST_F(ViewWindowTest, CommandKeysWithoutADocument)
     WheelAt(120, MK_CONTROL);
     EXPECT_DOUBLE_EQ(ViewState.zoom, zoom);
     EXPECT_EQ(ViewState.fitWidth, 1);
+}
+
+} // namespace
+
+namespace {
+
+// An HDROP as the shell builds it: DROPFILES followed by the wide paths,
+// each ended by a zero, and a final zero.
+HGLOBAL MakeDrop(const std::vector<std::wstring> &paths)
+{
+    size_t chars = 1;
+    for (const std::wstring &p : paths) chars += p.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + chars * sizeof(wchar_t));
+    DROPFILES *drop = (DROPFILES *)GlobalLock(memory);
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    wchar_t *text = (wchar_t *)(drop + 1);
+    for (const std::wstring &p : paths) {
+        memcpy(text, p.c_str(), (p.size() + 1) * sizeof(wchar_t));
+        text += p.size() + 1;
+    }
+    *text = 0;
+    GlobalUnlock(memory);
+    return memory;
+}
+
+class DropTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureReaderWindows();
+        ReportedOpenErrors.clear();
+        if (!FixtureExists(L"report.pdf") || !FixtureExists(L"mixed.pdf")) GTEST_SKIP() << "no fixtures";
+    }
+    void TearDown() override { CloseDocument(); }
+};
+
+TEST_F(DropTest, OnlyTheFirstOfSeveralDroppedFilesOpens)
+{
+    HGLOBAL drop = MakeDrop({FixturePath(L"mixed.pdf"), FixturePath(L"report.pdf"), FixturePath(L"empty.pdf")});
+    SendMessageW(MainWindow, WM_DROPFILES, (WPARAM)drop, 0);
+    EXPECT_TRUE(ReportedOpenErrors.empty());
+    ASSERT_TRUE(IsDocumentOpen());
+    EXPECT_STREQ(Document.fileName, L"mixed.pdf");
+}
+
+TEST_F(DropTest, FailedDropKeepsTheOpenDocument)
+{
+    OpenDocument(FixturePath(L"report.pdf").c_str());
+    HGLOBAL drop = MakeDrop({FixturePath(L"empty.pdf")});
+    SendMessageW(MainWindow, WM_DROPFILES, (WPARAM)drop, 0);
+    EXPECT_EQ(ReportedOpenErrors, (std::vector<int>{0}));
+    EXPECT_STREQ(Document.fileName, L"report.pdf");
+}
+
+// The window menu: a separator and five entries after the system's own.
+std::vector<std::wstring> OwnMenuEntries(HWND window)
+{
+    HMENU menu = GetSystemMenu(window, FALSE);
+    int count = GetMenuItemCount(menu);
+    std::vector<std::wstring> texts;
+    for (int i = count - 6; i < count; i++) {
+        wchar_t text[128] = L"";
+        MENUITEMINFOW info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = 128;
+        GetMenuItemInfoW(menu, i, TRUE, &info);
+        texts.push_back((info.fType & MFT_SEPARATOR) ? L"-" : std::to_wstring(info.wID) + L" " + text);
+    }
+    return texts;
+}
+
+TEST(WindowMenuTest, EntriesInBothLanguages)
+{
+    EnsureReaderWindows();
+    EXPECT_EQ(OwnMenuEntries(MainWindow),
+              (std::vector<std::wstring>{L"-", L"48 Thumbnails\tF4", L"64 Two-page view\tD", L"80 Cover alone\tShift+D",
+                                         L"32 Default PDF reader\u2026", L"16 About Folivex\u2026\tF1"}));
+
+    // A second set of windows built for a French user.
+    HWND main = MainWindow, view = ViewWindow, edit = SearchEdit;
+    int french = IsFrench;
+    IsFrench = 1;
+    CreateMainWindows(GetModuleHandleW(NULL));
+    AppendSpreadMenuEntries();
+    AppendLastMenuEntries();
+    EXPECT_EQ(OwnMenuEntries(MainWindow),
+              (std::vector<std::wstring>{L"-", L"48 Miniatures\tF4", L"64 Double page\tD",
+                                         L"80 Couverture seule\tMaj+D", L"32 Lecteur PDF par d\u00e9faut\u2026",
+                                         L"16 \u00c0 propos de Folivex\u2026\tF1"}));
+    DestroyWindow(MainWindow);
+    PumpMessages();
+    MSG quit;
+    PeekMessageW(&quit, NULL, WM_QUIT, WM_QUIT, PM_REMOVE); // posted by the destroyed window
+    IsFrench = french;
+    MainWindow = main;
+    ViewWindow = view;
+    SearchEdit = edit;
+}
+
+TEST(WindowMenuTest, FirstWindowIsNineHundredByAThousandAtNinetySixDpi)
+{
+    EnsureReaderWindows();
+    RECT frame;
+    GetWindowRect(MainWindow, &frame);
+    EXPECT_EQ(frame.right - frame.left, ScaleDpi(900));
+    EXPECT_EQ(frame.bottom - frame.top, ScaleDpi(1000));
+    EXPECT_EQ(SearchBarHeight, ScaleDpi(36));
+    EXPECT_EQ(GetWindowLongW(MainWindow, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, WS_EX_ACCEPTFILES);
+    EXPECT_EQ((DWORD)GetWindowLongW(MainWindow, GWL_STYLE) & 0x02CF0000u, 0x02CF0000u);
 }
 
 } // namespace
