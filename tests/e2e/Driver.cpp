@@ -84,7 +84,7 @@ static BOOL CALLBACK MatchNewMainWindow(HWND hwnd, LPARAM lParam)
 static bool SpawnInLanguage(RunningApp* app, const std::wstring& exe, const std::wstring& args,
                             const wchar_t* language)
 {
-    UnixSpawn spawn = (UnixSpawn)GetProcAddress(GetModuleHandleW(L"ntdll"), "__wine_unix_spawnvp");
+    UnixSpawn spawn = (UnixSpawn)(void*)GetProcAddress(GetModuleHandleW(L"ntdll"), "__wine_unix_spawnvp");
     if (!spawn) {
         fprintf(stderr, "starting in another language needs Wine\n");
         return false;
@@ -522,4 +522,13 @@ void WriteSettingString(const wchar_t* name, const wchar_t* value)
 void DeleteSettings()
 {
     RegDeleteTreeW(HKEY_CURRENT_USER, SETTINGS_KEY);
+}
+
+HCURSOR CursorShown()
+{
+    CURSORINFO info;
+    ZeroMemory(&info, sizeof info);
+    info.cbSize = sizeof info;
+    if (!GetCursorInfo(&info)) return nullptr;
+    return info.hCursor;
 }
