@@ -230,6 +230,24 @@ TEST_F(DocumentTest, ArchivesFollowTheComicPathWhateverTheirName)
     DeleteFileW(renamed.c_str());
 }
 
+// The whole length of a long document at the highest zoom: positions keep
+// increasing, the end of the strip is reachable and names the last page.
+TEST_F(DocumentTest, LongDocumentAtZoomFortyReachesItsLastPage)
+{
+    Open(L"long.pdf");
+    ASSERT_GE(Document.pageCount, 1000);
+    SetZoom(40.0, 0, 0);
+    long long expected = 8;
+    for (int i = 0; i < Document.pageCount; i++) expected += RoundPixels(ViewState.zoom, Document.pageHeights[i]) + 8;
+    EXPECT_EQ(ViewState.layoutHeight, expected);
+    EXPECT_LE(ViewState.layoutHeight, MAX_STRIP_EXTENT);
+    for (int i = 1; i < Document.pageCount; i++) ASSERT_GT(Document.pageY[i], Document.pageY[i - 1]);
+    SendMessageW(ViewWindow, WM_KEYDOWN, VK_END, 1);
+    EXPECT_EQ(ViewState.scrollY, ViewState.layoutHeight - ViewState.viewHeight);
+    std::wstring last = std::to_wstring(Document.pageCount);
+    EXPECT_EQ(MainTitle(), L"long.pdf - " + last + L"/" + last + L" - Folivex");
+}
+
 class PageCacheTest : public DocumentTest {};
 
 TEST_F(PageCacheTest, HitReturnsTheSamePage)
