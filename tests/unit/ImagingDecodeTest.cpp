@@ -30,6 +30,26 @@ TEST(ImagingFactory, IsCreatedOnceForTheUiThread) {
     EXPECT_EQ(first, UiImagingFactory);
 }
 
+TEST(ImagingFactory, MissingComIsRetriedByTheNextCaller) {
+    IWICImagingFactory* kept = UiImagingFactory;
+    UiImagingFactory = nullptr;
+    FailLibraryLookups = true;
+    EXPECT_TRUE(CreateImagingFactory(IMAGING_COINIT_UI) == nullptr);
+    EXPECT_TRUE(GetUiImagingFactory() == nullptr);
+    OneImage image("imaging/distinct.png");
+    UINT w = 0, h = 0;
+    EXPECT_EQ(0, DecodeImage(UiImagingFactory, image.entry(), 0, 0, nullptr, &w, &h));
+    // Sizing without a decoder marks the entry rather than guessing.
+    MeasureEntryWithDecoder(image.entry());
+    EXPECT_EQ(1u, image.entry()->undecodable);
+    EXPECT_EQ(0, image.entry()->width);
+    FailLibraryLookups = false;
+    IWICImagingFactory* fresh = GetUiImagingFactory();
+    EXPECT_TRUE(fresh != nullptr);
+    if (fresh) fresh->Release();
+    UiImagingFactory = kept;
+}
+
 TEST(FlattenOntoWhite, CompositesPremultipliedPixelsOverWhite) {
     BYTE pixels[] = {0, 0, 0, 0,        // transparent
                      0, 0, 0, 128,      // half-transparent black
@@ -141,6 +161,16 @@ TEST(DecodeImage, AnimatedGifYieldsItsFirstFrame) {
     BYTE pixels[4 * 4 * 4];
     ASSERT_EQ(1, DecodeImage(Factory(), image.entry(), 4, 4, pixels, nullptr, nullptr));
     for (int i = 0; i < 16; i++) EXPECT_EQ(0xFFFF0000u, PixelAt(pixels, 4, i % 4, i / 4)) << i;
+}
+
+TEST(DecodeImage, BottomUpBitmapComesOutTopDown) {
+    OneImage image("imaging/two-rows.bmp");
+    BYTE pixels[3 * 2 * 4];
+    ASSERT_EQ(1, DecodeImage(Factory(), image.entry(), 3, 2, pixels, nullptr, nullptr));
+    for (int x = 0; x < 3; x++) {
+        EXPECT_EQ(0xFFDC2828u, PixelAt(pixels, 3, x, 0));
+        EXPECT_EQ(0xFF2846DCu, PixelAt(pixels, 3, x, 1));
+    }
 }
 
 TEST(DecodeImage, TiffIsDecodedAndMeasured) {

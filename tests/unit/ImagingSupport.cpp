@@ -19,7 +19,10 @@ DocumentRecord Document;
 ViewStateRecord ViewState;
 std::vector<ThumbCall> ThumbCalls;
 
+bool FailLibraryLookups;
+
 FARPROC GetProcFromLibrary(const char* dllName, const char* procName) {
+    if (FailLibraryLookups) return nullptr;
     HMODULE module = LoadLibraryA(dllName);
     return module ? GetProcAddress(module, procName) : nullptr;
 }

@@ -40,6 +40,10 @@ void PumpUntilIdle();
 size_t BusyHeapBlocks();
 DWORD GdiObjects();
 
+// Makes the stand-in GetProcFromLibrary find nothing, as on a system
+// without COM.
+extern bool FailLibraryLookups;
+
 // Calls of the stand-in OnThumbDecoded.
 struct ThumbCall {
     int page;
