@@ -92,15 +92,6 @@ PageImageSlot *StoreCachedImage(ComicBook *comic, int page, int width, int heigh
     return NULL;
 }
 
-void FreeCachedImages(ComicBook *comic)
-{
-    for (int i = 0; i < DECODED_SLOT_COUNT; i++) {
-        if (comic->decodedSlots[i].pixels) HeapFree(GetProcessHeap(), 0, comic->decodedSlots[i].pixels);
-        comic->decodedSlots[i].pixels = NULL;
-    }
-    comic->cachedBytes = 0;
-}
-
 PageImageSlot *GetPageImage(ComicBook *comic, int page, int width, int height)
 {
     if (page < 0 || page >= comic->entryCount || width <= 0 || height <= 0) return NULL;

@@ -71,9 +71,6 @@ void OnPageDecoded(LPARAM request);
 // then belongs to nobody and is discarded when its message arrives.
 void WaitForComicDecode(ComicBook *comic);
 
-// Empties a book's cache, freeing every image.
-void FreeCachedImages(ComicBook *comic);
-
 // Set by the worker when it could not create its WIC factory: every job it
 // takes then fails without trying, so prefetching stops.
 extern volatile LONG WorkerCannotDecode;
