@@ -441,6 +441,95 @@ TEST_F(PdfEngine, RenderPageRotatedAndOntoMetafile) {
   Close(doc);
 }
 
+// A caller-supplied reader over a byte vector, counting its reads.
+struct VectorReader {
+  FPDF_FILEACCESS access;
+  const std::vector<unsigned char>* bytes;
+  int reads = 0;
+};
+
+int ReadBlock(void* param, unsigned long position, unsigned char* buffer, unsigned long size) {
+  auto* reader = static_cast<VectorReader*>(param);
+  reader->reads++;
+  if ((unsigned long long)position + size > reader->bytes->size()) return 0;
+  std::memcpy(buffer, reader->bytes->data() + position, size);
+  return 1;
+}
+
+TEST_F(PdfEngine, CustomDocumentIsReadOnDemand) {
+  std::vector<unsigned char> bytes = ReadFixture("long.pdf");
+  ASSERT_FALSE(bytes.empty());
+  VectorReader reader;
+  reader.bytes = &bytes;
+  reader.access.m_FileLen = (unsigned long)bytes.size();
+  reader.access.m_GetBlock = ReadBlock;
+  reader.access.m_Param = &reader;
+  FPDF_DOCUMENT doc = FPDF_LoadCustomDocument(&reader.access, nullptr);
+  ASSERT_NE(doc, nullptr);
+  EXPECT_EQ(FPDF_GetPageCount(doc), 5000);
+  int readsAfterOpen = reader.reads;
+  EXPECT_GT(readsAfterOpen, 0);
+  FPDF_PAGE page = FPDF_LoadPage(doc, 4321);
+  ASSERT_NE(page, nullptr);
+  EXPECT_GT(reader.reads, readsAfterOpen);  // the page's objects came later
+  FPDF_ClosePage(page);
+  FPDF_CloseDocument(doc);
+}
+
+TEST_F(PdfEngine, RenderPageHonoursOffsetsBeyondTheDeviceContext) {
+  Doc report;
+  ASSERT_TRUE(Open(report, "report.pdf"));
+  FPDF_PAGE page = FPDF_LoadPage(report.doc, 0);
+  ASSERT_NE(page, nullptr);
+  // The page at twice the canvas size, shifted up and left: only the part
+  // that falls on the canvas is drawn, exactly as a bitmap render shows it.
+  const int w = 595, h = 842;
+  MemoryCanvas canvas;
+  ASSERT_TRUE(MakeCanvas(canvas, w, h));
+  FPDF_RenderPage(canvas.dc, page, -100, -40, 2 * w, 2 * h, 0, FPDF_ANNOT);
+  GdiFlush();
+  FPDF_BITMAP reference = FPDFBitmap_Create(w, h, 0);
+  FPDFBitmap_FillRect(reference, 0, 0, w, h, 0xFFFFFFFF);
+  FPDF_RenderPageBitmap(reference, page, -100, -40, 2 * w, 2 * h, 0, FPDF_ANNOT);
+  auto* ref = static_cast<const unsigned char*>(FPDFBitmap_GetBuffer(reference));
+  int differing = 0;
+  for (size_t i = 0; i < (size_t)w * h; i++)
+    differing += std::memcmp(canvas.bits + i * 4, ref + i * 4, 3) != 0;
+  EXPECT_EQ(differing, 0);
+  EXPECT_GT(DarkPixels(canvas.bits, w * 4, 0, 0, w, 200), 1000);
+  FPDFBitmap_Destroy(reference);
+  FreeCanvas(canvas);
+  FPDF_ClosePage(page);
+  Close(report);
+}
+
+TEST_F(PdfEngine, DamagedDocumentsFailOrRenderWithoutHarm) {
+  std::vector<unsigned char> original = ReadFixture("report.pdf");
+  ASSERT_FALSE(original.empty());
+  unsigned seed = 12345;
+  for (int round = 0; round < 40; round++) {
+    std::vector<unsigned char> bytes = original;
+    if (round % 4 == 0) bytes.resize(bytes.size() * (round + 1) / 41);  // truncated
+    for (int k = 0; k < 20; k++) {
+      seed = seed * 1103515245u + 12345u;
+      bytes[(seed >> 8) % bytes.size()] = (unsigned char)(seed >> 24);
+    }
+    FPDF_DOCUMENT doc = FPDF_LoadMemDocument64(bytes.data(), bytes.size(), nullptr);
+    if (!doc) continue;
+    int count = FPDF_GetPageCount(doc);
+    for (int i = 0; i < count && i < 3; i++) {
+      FPDF_BITMAP bitmap = RenderToBitmap(doc, i, 120, 170, FPDF_ANNOT);
+      if (bitmap) FPDFBitmap_Destroy(bitmap);
+    }
+    FPDF_CloseDocument(doc);
+  }
+  // Whatever happened above, the engine still opens a sound document.
+  Doc report;
+  ASSERT_TRUE(Open(report, "report.pdf"));
+  EXPECT_EQ(FPDF_GetPageCount(report.doc), 10);
+  Close(report);
+}
+
 TEST_F(PdfEngine, DocumentBytesStayInCallersMemory) {
   Doc small, large;
   ASSERT_TRUE(Open(small, "report.pdf"));
