@@ -37,12 +37,13 @@ folivex_display_up() {
 
 # The prefix is made once, with a Wine virtual desktop so that window
 # activation, focus and frames are Wine's own, as on Windows, whatever the
-# X server has (Xvfb has no window manager).
+# X server has (Xvfb has no window manager), and without the crash dialog,
+# which would keep a crashed test waiting for a click until its timeout.
 folivex_prefix_up() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock 9
-        if [ ! -f "$WINEPREFIX/.folivex-ready" ]; then
+        if [ ! -f "$WINEPREFIX/.folivex-ready-2" ]; then
             "$FOLIVEX_WINE" wineboot -i >/dev/null 2>&1
             cat > "$WINEPREFIX/desktop.reg" <<'REG'
 REGEDIT4
@@ -52,10 +53,13 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
 "Default"="1600x1200"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
 REG
             "$FOLIVEX_WINE" regedit /S "$(printf 'Z:%s' "$WINEPREFIX/desktop.reg" | tr / '\\')" >/dev/null 2>&1
             wineserver -w
-            touch "$WINEPREFIX/.folivex-ready"
+            touch "$WINEPREFIX/.folivex-ready-2"
         fi
     ) 9>"$WINEPREFIX.lock"
 }
