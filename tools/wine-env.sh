@@ -37,16 +37,20 @@ folivex_display_up() {
 
 # The prefix is made once, with a Wine virtual desktop so that window
 # activation, focus and frames are Wine's own, as on Windows, whatever the
-# X server has (Xvfb has no window manager), and without the crash dialog,
+# X server has (Xvfb has no window manager), reporting Windows 10 like the
+# systems the program is made for, and without the crash dialog,
 # which would keep a crashed test waiting for a click until its timeout.
 folivex_prefix_up() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock 9
-        if [ ! -f "$WINEPREFIX/.folivex-ready-2" ]; then
+        if [ ! -f "$WINEPREFIX/.folivex-ready-3" ]; then
             "$FOLIVEX_WINE" wineboot -i >/dev/null 2>&1
             cat > "$WINEPREFIX/desktop.reg" <<'REG'
 REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine]
+"Version"="win10"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
 "Desktop"="Default"
@@ -59,7 +63,7 @@ REGEDIT4
 REG
             "$FOLIVEX_WINE" regedit /S "$(printf 'Z:%s' "$WINEPREFIX/desktop.reg" | tr / '\\')" >/dev/null 2>&1
             wineserver -w
-            touch "$WINEPREFIX/.folivex-ready-2"
+            touch "$WINEPREFIX/.folivex-ready-3"
         fi
     ) 9>"$WINEPREFIX.lock"
 }
