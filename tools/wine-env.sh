@@ -45,7 +45,7 @@ folivex_prefix_up() {
     (
         flock 9
         if [ ! -f "$WINEPREFIX/.folivex-ready-3" ]; then
-            "$FOLIVEX_WINE" wineboot -i >/dev/null 2>&1
+            timeout 300 "$FOLIVEX_WINE" wineboot -i >/dev/null 2>&1
             cat > "$WINEPREFIX/desktop.reg" <<'REG'
 REGEDIT4
 
@@ -61,8 +61,9 @@ REGEDIT4
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000
 REG
-            "$FOLIVEX_WINE" regedit /S "$(printf 'Z:%s' "$WINEPREFIX/desktop.reg" | tr / '\\')" >/dev/null 2>&1
-            wineserver -w
+            # Both run to completion before returning; no need to wait for the
+            # server to exit, which a leftover process could delay forever.
+            timeout 60 "$FOLIVEX_WINE" regedit /S "$(printf 'Z:%s' "$WINEPREFIX/desktop.reg" | tr / '\\')" >/dev/null 2>&1
             touch "$WINEPREFIX/.folivex-ready-3"
         fi
     ) 9>"$WINEPREFIX.lock"
@@ -76,7 +77,7 @@ folivex_wine_up() {
     # started from a test they would inherit its output pipe and keep CTest
     # waiting until they exit.
     wineserver -p60 </dev/null >/dev/null 2>&1 || true
-    "$FOLIVEX_WINE" cmd /c exit </dev/null >/dev/null 2>&1
+    timeout 60 "$FOLIVEX_WINE" cmd /c exit </dev/null >/dev/null 2>&1
 }
 
 folivex_wine_down() {
