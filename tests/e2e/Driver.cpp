@@ -219,12 +219,29 @@ bool WaitForTitle(HWND hwnd, const std::wstring& expected, DWORD timeoutMs)
     return false;
 }
 
+// Input from SendInput goes to whichever thread is in the foreground when
+// it is injected, so the program's window (or a dialog of it) must be active
+// and the program's thread must know it before the first event is sent.
+static bool ProgramIsActive(RunningApp* app)
+{
+    HWND foreground = GetForegroundWindow();
+    DWORD pid = 0;
+    DWORD thread = GetWindowThreadProcessId(foreground, &pid);
+    if (!foreground || pid != app->pid) return false;
+    GUITHREADINFO info;
+    ZeroMemory(&info, sizeof info);
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread, &info) && info.hwndActive == foreground;
+}
+
 static void BringToFront(RunningApp* app)
 {
-    if (GetForegroundWindow() != app->main) {
+    if (ProgramIsActive(app)) return;
+    for (int attempt = 0; attempt < 100 && !ProgramIsActive(app); attempt++) {
         SetForegroundWindow(app->main);
-        Settle(app);
+        Sleep(20);
     }
+    Settle(app);
 }
 
 static void SendKeyEvent(WORD vk, bool up)
