@@ -1,8 +1,13 @@
-// The real program's links: a click on a web or mail link has the shell
-// open it, nothing else, and a drag opens nothing. (The hand cursor is
-// checked in the unit tests: under Wine another process's cursor can be
-// neither read as an image nor compared by handle, whose value changes
-// from one showing to the next.)
+// The real program's links: the cursor changes over every link of a PDF
+// page and only there, a click on a web or mail link has the shell open it,
+// nothing else, and a drag opens nothing.
+//
+// The cursor is the one the program set with SetCursor, read with
+// GetCursor while this thread shares the program's input state
+// (AttachThreadInput). Another process's cursor handles are its own and
+// their images cannot be read under Wine, so the test checks that every link
+// shows one same cursor, different from the one over plain page text; that
+// it is the system's hand is checked in the unit tests.
 //
 // For this test the shell's handlers of http, https and mailto (the
 // classes' "shell\open\command" of the test prefix) are this executable
@@ -133,6 +138,50 @@ protected:
         return lines;
     }
 };
+
+// The program's cursor once it has handled a move there: mouse input
+// reaches it on its own schedule, so the pointer must have arrived and the
+// cursor must have held still for a while.
+HCURSOR CursorAfterMove(RunningApp* app, POINT client)
+{
+    // Wine can hold a mouse message back until the next input event: the
+    // same move is sent twice so that the first one is handled for sure.
+    MoveMouse(app, app->view, client.x, client.y);
+    MoveMouse(app, app->view, client.x, client.y);
+    POINT screen = client;
+    ClientToScreen(app->view, &screen);
+    HCURSOR last = nullptr;
+    int steady = 0;
+    DWORD start = GetTickCount();
+    while (steady < 10 && GetTickCount() - start < 5000) {
+        Sleep(50);
+        POINT now;
+        GetCursorPos(&now);
+        HCURSOR cursor = GetCursor();
+        steady = now.x == screen.x && now.y == screen.y && cursor == last ? steady + 1 : 0;
+        last = cursor;
+    }
+    return last;
+}
+
+TEST_F(LinksE2E, TheCursorChangesOverEveryLinkAndOnlyThere)
+{
+    DWORD programThread = GetWindowThreadProcessId(app.view, nullptr);
+    ASSERT_TRUE(AttachThreadInput(GetCurrentThreadId(), programThread, TRUE));
+    HCURSOR plain = CursorAfterMove(&app, PagePoint(300, 300));
+    ASSERT_NE(plain, nullptr) << "the cursor cannot be read";
+    HCURSOR overLink = CursorAfterMove(&app, LinkCentre(0));
+    EXPECT_NE(overLink, plain);
+    // Every link, followed or not (ftp, relative, too long, the jump), each
+    // after a stop on plain text.
+    for (int i = 1; i < 8; i++) {
+        EXPECT_EQ(CursorAfterMove(&app, PagePoint(300, 300)), plain) << "before link " << i;
+        EXPECT_EQ(CursorAfterMove(&app, LinkCentre(i)), overLink) << "link " << i;
+    }
+    EXPECT_EQ(CursorAfterMove(&app, PagePoint(60, 710)), plain) << "beside a link";
+    EXPECT_EQ(CursorAfterMove(&app, PagePoint(-3, 710)), plain) << "in the grey margin";
+    AttachThreadInput(GetCurrentThreadId(), programThread, FALSE);
+}
 
 TEST_F(LinksE2E, ClicksOpenWebAndMailLinksOnly)
 {
