@@ -124,7 +124,13 @@ protected:
         return p;
     }
     POINT LinkCentre(int i) { return PagePoint(222, 710 - 40 * i); }
-    void Click(POINT p) { ClickAt(&app, app.view, p.x, p.y); }
+    // A move after the click: Wine can hold the last mouse message back
+    // until another input event arrives.
+    void Click(POINT p)
+    {
+        ClickAt(&app, app.view, p.x, p.y);
+        MoveMouse(&app, app.view, p.x, p.y);
+    }
     // Waits until the record holds at least count lines.
     std::vector<std::string> WaitForRecord(size_t count, DWORD timeoutMs)
     {
@@ -216,6 +222,7 @@ TEST_F(LinksE2E, ADragThatEndsOnALinkOpensNothing)
     if (!RecordOpenedAddresses()) GTEST_SKIP() << "the scheme handlers cannot be replaced here";
     POINT link = LinkCentre(0);
     Drag(&app, app.view, link.x, link.y + 60, link.x, link.y);
+    MoveMouse(&app, app.view, link.x, link.y);  // lets the release through
     Sleep(2000);
     EXPECT_TRUE(ReadLines(RecordFile()).empty());
     // The drag scrolled the strip 60 pixels; a click still opens the link
