@@ -540,12 +540,3 @@ void DeleteSettings()
 {
     RegDeleteTreeW(HKEY_CURRENT_USER, SETTINGS_KEY);
 }
-
-HCURSOR CursorShown()
-{
-    CURSORINFO info;
-    ZeroMemory(&info, sizeof info);
-    info.cbSize = sizeof info;
-    if (!GetCursorInfo(&info)) return nullptr;
-    return info.hCursor;
-}
