@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "tests/e2e/Driver.h"
+#include "tests/e2e/ProgramTest.h"
 
 namespace {
 
@@ -17,23 +17,8 @@ const uint32_t kBlue = 0x2846DC;
 const uint32_t kStrip = 0x808080;
 const uint32_t kPlaceholder = 0xDDDDDD;
 
-std::wstring Quoted(const std::wstring& path)
-{
-    return L"\"" + path + L"\"";
-}
-
-class Comic : public ::testing::Test {
+class Comic : public ProgramTest {
 protected:
-    void SetUp() override
-    {
-        DeleteSettings();
-        WriteSetting(L"HideAboutOnStartup", 1);  // the About window would cover the view
-    }
-    void TearDown() override
-    {
-        StopApp(&app);
-        DeleteSettings();
-    }
     // The view as it is now, after everything sent to the program ran.
     Screenshot Shot(const wchar_t* name)
     {
@@ -48,7 +33,6 @@ protected:
     {
         return shot.Count(x0, y0, x1, y1, [colour](uint32_t c) { return c == colour; });
     }
-    RunningApp app;
 };
 
 TEST_F(Comic, OpensFittedToTheWidthAndShowsTheFirstPage)
@@ -69,6 +53,16 @@ TEST_F(Comic, OpensFittedToTheWidthAndShowsTheFirstPage)
     EXPECT_EQ(0, GetWindowLongW(app.view, GWL_STYLE) & WS_HSCROLL);
     int red = CountColour(shot, 0, 0, shot.width, shot.height, kRed);
     EXPECT_GT(red, shot.width * shot.height * 8 / 10);
+}
+
+// The ZIP signature makes a comic of a file whatever its name says.
+TEST_F(Comic, ZipArchiveNamedAsPdfOpensAsAComic)
+{
+    ASSERT_TRUE(StartApp(&app, Quoted(FixturePath(L"comic-named.pdf"))));
+    ASSERT_TRUE(WaitForTitle(app.main, L"comic-named.pdf - 1/6 - Folivex", 10000)) << WindowTitle(app.main);
+    EXPECT_EQ(nullptr, WaitForMessageBox(&app, 500)) << "no error message";
+    Screenshot shot = Shot(L"comic-named-pdf");
+    EXPECT_EQ(kRed, shot.At(shot.width / 2, shot.height / 2));
 }
 
 TEST_F(Comic, PageDownShowsTheSecondPageAndTheTitleFollows)

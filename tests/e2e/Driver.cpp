@@ -322,6 +322,9 @@ void ClickAt(RunningApp* app, HWND hwnd, int x, int y)
     SendMouse(0, p.x, p.y);
     SendMouse(MOUSEEVENTF_LEFTDOWN, p.x, p.y);
     SendMouse(MOUSEEVENTF_LEFTUP, p.x, p.y);
+    // Wine can hold the last mouse message back until another input event
+    // arrives: a move on the spot lets the button-up through.
+    SendMouse(0, p.x, p.y);
     Settle(app);
 }
 
@@ -337,6 +340,7 @@ void Drag(RunningApp* app, HWND hwnd, int x0, int y0, int x1, int y1)
         SendMouse(0, a.x + (b.x - a.x) * i / steps, a.y + (b.y - a.y) * i / steps);
     Settle(app);
     SendMouse(MOUSEEVENTF_LEFTUP, b.x, b.y);
+    SendMouse(0, b.x, b.y);  // lets the button-up through, as in ClickAt
     Settle(app);
 }
 

@@ -4,16 +4,11 @@
 
 #include <string>
 
-#include "tests/e2e/Driver.h"
+#include "tests/e2e/ProgramTest.h"
 
 namespace {
 
 const wchar_t kReportTitle[] = L"report.pdf - 1/10 - Folivex";
-
-std::wstring Quoted(const std::wstring& path)
-{
-    return L"\"" + path + L"\"";
-}
 
 bool HasHorizontalBar(HWND view)
 {
@@ -32,18 +27,8 @@ bool WaitForHorizontalBar(HWND view, bool wanted)
     return false;
 }
 
-class Reader : public ::testing::Test {
+class Reader : public ProgramTest {
 protected:
-    void SetUp() override
-    {
-        DeleteSettings();
-        WriteSetting(L"HideAboutOnStartup", 1);  // the About window would cover the view
-    }
-    void TearDown() override
-    {
-        StopApp(&app);
-        DeleteSettings();
-    }
     void StartWith(const std::wstring& args, const wchar_t* language = nullptr)
     {
         ASSERT_TRUE(StartApp(&app, args, language));
@@ -78,7 +63,6 @@ protected:
         EXPECT_GT(white, shot.width * shot.height / 2);
         EXPECT_GT(dark, 100) << "no text on the page";
     }
-    RunningApp app;
 };
 
 TEST_F(Reader, OpensTheCommandLineDocumentFittedToTheWidth)

@@ -5,18 +5,11 @@
 // pages the document.
 //
 // report.pdf holds "needle" on pages 2, 5 (twice) and 9.
-#include <gtest/gtest.h>
-
 #include <string>
 
-#include "tests/e2e/Driver.h"
+#include "tests/e2e/ProgramTest.h"
 
 namespace {
-
-std::wstring Quoted(const std::wstring& path)
-{
-    return L"\"" + path + L"\"";
-}
 
 std::wstring Title(int page)
 {
@@ -29,24 +22,17 @@ bool IsTintedWhite(uint32_t c)
     return Red(c) == 255 && Green(c) == 242 && Blue(c) == 127;
 }
 
-class SearchE2E : public ::testing::Test {
+class SearchE2E : public ProgramTest {
 protected:
-    RunningApp app;
     HWND edit = nullptr;
 
     void SetUp() override
     {
-        DeleteSettings();
-        WriteSetting(L"HideAboutOnStartup", 1);  // the About window would cover the view
+        ProgramTest::SetUp();
         ASSERT_TRUE(StartApp(&app, Quoted(FixturePath(L"report.pdf"))));
         ASSERT_TRUE(WaitForTitle(app.main, Title(1), 10000));
         edit = FindWindowExW(app.main, nullptr, L"Edit", nullptr);
         ASSERT_NE(edit, nullptr);
-    }
-    void TearDown() override
-    {
-        StopApp(&app);
-        DeleteSettings();
     }
     // The view's top edge in the main window's client area.
     int ViewTop()

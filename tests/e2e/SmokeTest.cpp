@@ -1,6 +1,5 @@
 // The program starts, shows its empty window with the hint, and ends on Ctrl+W.
-#include <gtest/gtest.h>
-#include "tests/e2e/Driver.h"
+#include "tests/e2e/ProgramTest.h"
 
 namespace {
 
@@ -23,20 +22,13 @@ Bounds DarkPixelBounds(const Screenshot& shot)
     return b;
 }
 
-class Smoke : public ::testing::Test {
+class Smoke : public ProgramTest {
 protected:
     void SetUp() override
     {
-        DeleteSettings();
-        WriteSetting(L"HideAboutOnStartup", 1);  // the About window would cover the view
+        ProgramTest::SetUp();
         ASSERT_TRUE(StartApp(&app, L""));
     }
-    void TearDown() override
-    {
-        StopApp(&app);
-        DeleteSettings();
-    }
-    RunningApp app;
 };
 
 TEST_F(Smoke, EmptyWindowShowsCentredHintAndEndsOnCtrlW)
