@@ -69,7 +69,7 @@ static void WriteChunk(FILE* f, const char* type, const unsigned char* data, siz
   Put32(head, (uint32_t)n);
   memcpy(head + 4, type, 4);
   fwrite(head, 1, 8, f);
-  fwrite(data, 1, n, f);
+  if (n) fwrite(data, 1, n, f); /* IEND has no data at all */
   uint32_t crc = Crc32(Crc32(0, head + 4, 4), data, n);
   Put32(head, crc);
   fwrite(head, 1, 4, f);
