@@ -18,7 +18,10 @@ export FOLIVEX_WINEPREFIX=$build/wine
 folivex_wine_up || exit 1
 
 status=0
-ctest --test-dir "$build" --output-on-failure -j 2 --timeout 900 || status=1
+# A test that fails is run once more before it counts as failed: the
+# end-to-end tests drive a real window through Wine's synthetic input, which
+# now and then loses an event under load. Both runs show in the output.
+ctest --test-dir "$build" --output-on-failure -j 2 --timeout 900 --repeat until-pass:2 || status=1
 folivex_wine_down
 
 if [ -x "$root/tests/native/run.sh" ]; then
