@@ -108,17 +108,6 @@ void ResetViewState(int viewWidth, int viewHeight)
     ViewState.titlePage = -1;
 }
 
-void HoldModifiers(bool ctrl, bool shift)
-{
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = ctrl ? 0x80 : 0;
-    keys[VK_LCONTROL] = ctrl ? 0x80 : 0;
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
-    keys[VK_LSHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(keys);
-}
-
 static void RecordOpenError(int error)
 {
     ReportedOpenErrors.push_back(error);

@@ -32,8 +32,8 @@ void RestoreFromSynthetic();
 // scrolled, single pages with the cover alone.
 void ResetViewState(int viewWidth, int viewHeight);
 
-// Holds or releases Ctrl and Shift for GetKeyState on this thread.
-void HoldModifiers(bool ctrl, bool shift);
+// HoldModifiers: Ctrl and Shift held or released for GetKeyState.
+#include "tests/unit/HeldKeys.h"
 
 // Collects open errors instead of showing message boxes.
 extern std::vector<int> ReportedOpenErrors;

@@ -15,6 +15,7 @@
 #include "search/Search.h"
 #include "view/Document.h"
 #include "view/Layout.h"
+#include "tests/unit/HeldKeys.h"
 #include "view/Pdfium.h"
 
 namespace searchtest {
@@ -97,18 +98,6 @@ inline bool OpenFixture(const wchar_t *name, int viewWidth = 800, int viewHeight
     Beeps() = 0;
     OpenedUris().clear();
     return true;
-}
-
-// Holds or releases Ctrl and Shift for GetKeyState on this thread.
-inline void HoldModifiers(bool ctrl, bool shift)
-{
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = ctrl ? 0x80 : 0;
-    keys[VK_LCONTROL] = ctrl ? 0x80 : 0;
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
-    keys[VK_LSHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(keys);
 }
 
 }  // namespace searchtest
