@@ -16,15 +16,7 @@ extern "C" void FolivexEntry(void)
 {
     HINSTANCE instance = GetModuleHandleW(NULL);
     wchar_t *commandLine = GetCommandLineW();
-    ReadPresentationValues();
-    RegisterWindowClasses(instance);
-    FPDF_InitLibrary();
-    CreateMainWindows(instance);
-    CreateThumbsWindow();
-    RelayoutMainWindow();
-    AppendSpreadMenuEntries();
-    ApplyStoredSpreadMode();
-    AppendLastMenuEntries();
+    BuildProgramWindows(instance);
     wchar_t *argument = ParseCommandLine(commandLine);
     ShowWindow(MainWindow, SW_SHOWDEFAULT);
     UpdateWindow(MainWindow);

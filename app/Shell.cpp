@@ -130,6 +130,21 @@ void ApplyStoredSpreadMode(void)
     SetSpreadMode(doublePage != 0, coverPaired != 0, 0);
 }
 
+// The spread entries' check marks are set between the two groups of menu
+// entries, so the stored mode is applied there.
+void BuildProgramWindows(HINSTANCE instance)
+{
+    ReadPresentationValues();
+    RegisterWindowClasses(instance);
+    FPDF_InitLibrary();
+    CreateMainWindows(instance);
+    CreateThumbsWindow();
+    RelayoutMainWindow();
+    AppendSpreadMenuEntries();
+    ApplyStoredSpreadMode();
+    AppendLastMenuEntries();
+}
+
 // Skips the program name (quoted, or up to the first blank or control
 // character) and the blanks after it; the argument is the rest of the line
 // up to a double quote, so an unquoted path with spaces is taken whole and

@@ -44,8 +44,13 @@ FARPROC GetProcFromLibrary(const char *dllName, const char *procName);
 // are placed again.
 void RelayoutMainWindow(void);
 
-// Start-up steps, in the order the entry point runs them; split so that
-// tests can build the real windows without running the message loop.
+// Everything start-up does before it reads the command line: presentation
+// values, window classes, the PDF engine, the windows and the window menu
+// with the stored spread choices, in that order. The entry point and the
+// tests that need the real windows both build them through this.
+void BuildProgramWindows(HINSTANCE instance);
+
+// The steps of BuildProgramWindows, for tests that redo one of them.
 void ReadPresentationValues(void);
 void RegisterWindowClasses(HINSTANCE instance);
 void CreateMainWindows(HINSTANCE instance);

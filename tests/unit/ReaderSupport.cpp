@@ -27,15 +27,7 @@ void EnsureReaderWindows()
     done = true;
     SettingsKeyPath = kTestSettingsKey;
     DeleteTestSettings();
-    HINSTANCE instance = GetModuleHandleW(NULL);
-    ReadPresentationValues();
-    RegisterWindowClasses(instance);
-    FPDF_InitLibrary();
-    CreateMainWindows(instance);
-    RelayoutMainWindow();
-    AppendSpreadMenuEntries();
-    ApplyStoredSpreadMode();
-    AppendLastMenuEntries();
+    BuildProgramWindows(GetModuleHandleW(NULL));
     CollectOpenErrors();
 }
 

@@ -61,12 +61,7 @@ inline void EnsureWindows()
     done = true;
     SettingsKeyPath = L"Software\\FolivexSearchTests";
     RegDeleteTreeW(HKEY_CURRENT_USER, SettingsKeyPath);
-    HINSTANCE instance = GetModuleHandleW(NULL);
-    ReadPresentationValues();
-    RegisterWindowClasses(instance);
-    FPDF_InitLibrary();
-    CreateMainWindows(instance);
-    RelayoutMainWindow();
+    BuildProgramWindows(GetModuleHandleW(NULL));
     SearchBeepHook = CountBeep;
     OpenUriHook = RecordUri;
     OpenErrorHook = RecordOpenError;
