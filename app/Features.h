@@ -17,8 +17,7 @@ struct ComicBook;
 void CreateThumbsWindow(void);
 int ThumbsPanelWidth(void);
 void ToggleThumbs(void);
-void ResetThumbs(FPDF_DOCUMENT pdf, ComicBook *comic, int count, const double *pageWidths,
-                 const double *pageHeights);
+void ResetThumbs(FPDF_DOCUMENT pdf, ComicBook *comic, int count, const double *pageWidths, const double *pageHeights);
 void FollowCurrentPage(int page);
 int ThumbsIdleStep(void);
 // A comic thumbnail decoded by the page worker; takes over the bitmap.
@@ -43,8 +42,8 @@ void PrintDocument(void);
 // Comic pages.
 void PrefetchStep(void);
 void OnPageDecoded(LPARAM request);
-void DrawComicPage(ComicBook *comic, int page, void *bits, int bitmapWidth, int bitmapHeight, int x,
-                   int y, int w, int h);
+void DrawComicPage(ComicBook *comic, int page, void *bits, int bitmapWidth, int bitmapHeight, int x, int y, int w,
+                   int h);
 
 // About window and default reader.
 void ShowAboutWindow(void);

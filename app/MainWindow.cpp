@@ -43,16 +43,14 @@ static void OnDropFiles(HDROP drop)
 
 // The filter list: pairs of description and pattern, ended by an empty
 // string (hence the explicit final terminator).
-static const wchar_t FrenchFilters[] =
-    L"PDF et bandes dessin\u00e9es\0*.pdf;*.cbz;*.cbr\0"
-    L"Documents PDF\0*.pdf\0"
-    L"Bandes dessin\u00e9es\0*.cbz;*.cbr;*.zip;*.rar\0"
-    L"Tous les fichiers\0*.*\0";
-static const wchar_t EnglishFilters[] =
-    L"PDF and comics\0*.pdf;*.cbz;*.cbr\0"
-    L"PDF documents\0*.pdf\0"
-    L"Comics\0*.cbz;*.cbr;*.zip;*.rar\0"
-    L"All files\0*.*\0";
+static const wchar_t FrenchFilters[] = L"PDF et bandes dessin\u00e9es\0*.pdf;*.cbz;*.cbr\0"
+                                       L"Documents PDF\0*.pdf\0"
+                                       L"Bandes dessin\u00e9es\0*.cbz;*.cbr;*.zip;*.rar\0"
+                                       L"Tous les fichiers\0*.*\0";
+static const wchar_t EnglishFilters[] = L"PDF and comics\0*.pdf;*.cbz;*.cbr\0"
+                                        L"PDF documents\0*.pdf\0"
+                                        L"Comics\0*.cbz;*.cbr;*.zip;*.rar\0"
+                                        L"All files\0*.*\0";
 
 void ShowOpenDialog(void)
 {
@@ -68,8 +66,7 @@ void ShowOpenDialog(void)
     ofn.Flags = OFN_FILEMUSTEXIST;
     HMODULE comdlg = LoadLibraryA("comdlg32");
     if (!comdlg) return;
-    GetOpenFileNameWProc getOpenFileName =
-        (GetOpenFileNameWProc)(void *)GetProcAddress(comdlg, "GetOpenFileNameW");
+    GetOpenFileNameWProc getOpenFileName = (GetOpenFileNameWProc)(void *)GetProcAddress(comdlg, "GetOpenFileNameW");
     if (!getOpenFileName) return;
     if (getOpenFileName(&ofn)) OpenDocument(path);
 }

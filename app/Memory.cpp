@@ -46,5 +46,4 @@ int memcmp(const void *a, const void *b, size_t count)
     }
     return 0;
 }
-
 }

@@ -88,10 +88,10 @@ void CreateMainWindows(HINSTANCE instance)
 {
     MainWindow = CreateWindowExW(WS_EX_ACCEPTFILES, L"Folivex", L"Folivex", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                                  CW_USEDEFAULT, 0, ScaleDpi(900), ScaleDpi(1000), NULL, NULL, instance, NULL);
-    ViewWindow = CreateWindowExW(0, L"FolivexView", NULL, WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0,
-                                 0, 0, MainWindow, NULL, instance, NULL);
-    SearchEdit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", NULL, WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0,
+    ViewWindow = CreateWindowExW(0, L"FolivexView", NULL, WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0,
                                  MainWindow, NULL, instance, NULL);
+    SearchEdit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", NULL, WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, MainWindow,
+                                 NULL, instance, NULL);
     SendMessageW(SearchEdit, WM_SETFONT, (WPARAM)MessageFont, FALSE);
     // wParam 1 keeps the cue text visible while the empty edit has the focus.
     SendMessageW(SearchEdit, 0x1501 /* EM_SETCUEBANNER */, 1,
@@ -99,8 +99,7 @@ void CreateMainWindows(HINSTANCE instance)
                               L"\u00c9chap : fermer)",
                               L"Search  (Enter: next, Shift+Enter: previous, Esc: close)"));
     // The bar's own keys go to SearchEditProc; the edit control keeps the rest.
-    SearchEditPreviousProc =
-        (WNDPROC)SetWindowLongPtrW(SearchEdit, GWLP_WNDPROC, (LONG_PTR)SearchEditProc);
+    SearchEditPreviousProc = (WNDPROC)SetWindowLongPtrW(SearchEdit, GWLP_WNDPROC, (LONG_PTR)SearchEditProc);
 }
 
 // The separator and the thumbnail and spread entries; the spread entries'

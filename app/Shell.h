@@ -8,15 +8,15 @@
 
 // Private window messages posted to MainWindow.
 #define WM_APP_CHECK_DEFAULT (WM_APP + 1)
-#define WM_APP_PAGE_DECODED (WM_APP + 2)
+#define WM_APP_PAGE_DECODED  (WM_APP + 2)
 
 // System-menu command ids: multiples of 16 because WM_SYSCOMMAND keeps the
 // low four bits for the system's own use.
-#define IDM_ABOUT 16
+#define IDM_ABOUT          16
 #define IDM_DEFAULT_READER 32
-#define IDM_THUMBNAILS 48
-#define IDM_DOUBLE_PAGE 64
-#define IDM_COVER_ALONE 80
+#define IDM_THUMBNAILS     48
+#define IDM_DOUBLE_PAGE    64
+#define IDM_COVER_ALONE    80
 
 extern int IsFrench;
 extern int ScreenDpi;

@@ -8,43 +8,47 @@
 #include <string.h>
 
 #define POINTS_PER_PIXEL 0.75
-#define FALLBACK_ASPECT 0.7142857142857143   // 5:7, for pages of unknown shape
+#define FALLBACK_ASPECT  0.7142857142857143 // 5:7, for pages of unknown shape
 
-int DetectArchiveKind(const BYTE* bytes, uint64_t size) {
+int DetectArchiveKind(const BYTE *bytes, uint64_t size)
+{
     if (!bytes) return ARCHIVE_NONE;
     // "PK" with 3 or 5 then 4 or 6: a local header, the end record of an
     // empty archive, and the two mixed forms that some writers produce.
-    if (size >= 4 && bytes[0] == 0x50 && bytes[1] == 0x4B &&
-        (bytes[2] == 0x03 || bytes[2] == 0x05) && (bytes[3] == 0x04 || bytes[3] == 0x06)) {
+    if (size >= 4 && bytes[0] == 0x50 && bytes[1] == 0x4B && (bytes[2] == 0x03 || bytes[2] == 0x05) &&
+        (bytes[3] == 0x04 || bytes[3] == 0x06)) {
         return ARCHIVE_ZIP;
     }
     // "Rar!" 0x1A 0x07; the seventh byte tells the RAR generation, both of
     // which the library reads, so it is not looked at.
-    if (size >= 7 && bytes[0] == 0x52 && bytes[1] == 0x61 && bytes[2] == 0x72 &&
-        bytes[3] == 0x21 && bytes[4] == 0x1A && bytes[5] == 0x07) {
+    if (size >= 7 && bytes[0] == 0x52 && bytes[1] == 0x61 && bytes[2] == 0x72 && bytes[3] == 0x21 && bytes[4] == 0x1A &&
+        bytes[5] == 0x07) {
         return ARCHIVE_RAR;
     }
     return ARCHIVE_NONE;
 }
 
-wchar_t* DuplicateString(const wchar_t* text) {
+wchar_t *DuplicateString(const wchar_t *text)
+{
     if (!text) return 0;
     uint64_t units = (uint64_t)lstrlenW(text) + 1;
-    wchar_t* copy =
-        (wchar_t*)HeapAlloc(GetProcessHeap(), 0, (SIZE_T)(units * sizeof(wchar_t)));
+    wchar_t *copy = (wchar_t *)HeapAlloc(GetProcessHeap(), 0, (SIZE_T)(units * sizeof(wchar_t)));
     if (copy) memcpy(copy, text, (size_t)(units * sizeof(wchar_t)));
     return copy;
 }
 
-static bool IsDigitUnit(wchar_t unit) {
+static bool IsDigitUnit(wchar_t unit)
+{
     return unit >= L'0' && unit <= L'9';
 }
 
-static uint16_t LowerUnit(wchar_t unit) {
+static uint16_t LowerUnit(wchar_t unit)
+{
     return (uint16_t)(ULONG_PTR)CharLowerW((LPWSTR)(ULONG_PTR)(uint16_t)unit);
 }
 
-int CompareNatural(const wchar_t* a, const wchar_t* b) {
+int CompareNatural(const wchar_t *a, const wchar_t *b)
+{
     while (*a && *b) {
         if (IsDigitUnit(*a) && IsDigitUnit(*b)) {
             // Compare the two numbers: leading zeros do not count (a run of
@@ -71,7 +75,8 @@ int CompareNatural(const wchar_t* a, const wchar_t* b) {
     return (int)(uint16_t)*a - (int)(uint16_t)*b;
 }
 
-void SortComicEntries(ArchiveEntry* entries, int32_t count) {
+void SortComicEntries(ArchiveEntry *entries, int32_t count)
+{
     // Shell sort with gaps n/2, n/4, ... 1 on whole records.  Equal names are
     // never swapped directly, but the result is not stable; this exact
     // procedure fixes the order in which ties end.
@@ -88,10 +93,11 @@ void SortComicEntries(ArchiveEntry* entries, int32_t count) {
     }
 }
 
-int32_t ComputeTypicalHeight(const ArchiveEntry* entries, int32_t count) {
+int32_t ComputeTypicalHeight(const ArchiveEntry *entries, int32_t count)
+{
     if (count <= 0) return DEFAULT_TYPICAL_HEIGHT;
     uint64_t bytes = (uint64_t)count * sizeof(int32_t);
-    int32_t* heights = (int32_t*)HeapAlloc(GetProcessHeap(), 0, (SIZE_T)bytes);
+    int32_t *heights = (int32_t *)HeapAlloc(GetProcessHeap(), 0, (SIZE_T)bytes);
     if (!heights) return DEFAULT_TYPICAL_HEIGHT;
     // Insertion into an ascending array, each value after its equals.
     int32_t known = 0;
@@ -111,11 +117,12 @@ int32_t ComputeTypicalHeight(const ArchiveEntry* entries, int32_t count) {
     return typical;
 }
 
-void GetComicPageSize(const ComicBook* book, int32_t index, double* width, double* height) {
+void GetComicPageSize(const ComicBook *book, int32_t index, double *width, double *height)
+{
     double h = (double)book->typicalHeight * POINTS_PER_PIXEL;
     double aspect = FALLBACK_ASPECT;
     if (index >= 0 && index < book->entryCount) {
-        const ArchiveEntry* entry = &book->entries[index];
+        const ArchiveEntry *entry = &book->entries[index];
         if (entry->width > 0 && entry->height > 0) {
             aspect = (double)entry->width / (double)entry->height;
         }
@@ -124,8 +131,8 @@ void GetComicPageSize(const ComicBook* book, int32_t index, double* width, doubl
     *width = h * aspect;
 }
 
-const BYTE* ReadEntryBytes(const ArchiveEntry* entry, uint64_t maxBytes, uint64_t* size,
-                           BYTE** owned) {
+const BYTE *ReadEntryBytes(const ArchiveEntry *entry, uint64_t maxBytes, uint64_t *size, BYTE **owned)
+{
     *owned = 0;
     *size = 0;
     uint64_t wanted = entry->unpackedSize;
@@ -139,7 +146,7 @@ const BYTE* ReadEntryBytes(const ArchiveEntry* entry, uint64_t maxBytes, uint64_
     if (entry->method == METHOD_DEFLATE) {
         if (entry->unpackedSize > DEFLATE_SIZE_CEILING) return 0;
         uint64_t room = wanted > 0 ? wanted : 1;
-        BYTE* buffer = (BYTE*)HeapAlloc(GetProcessHeap(), 0, (SIZE_T)room);
+        BYTE *buffer = (BYTE *)HeapAlloc(GetProcessHeap(), 0, (SIZE_T)room);
         if (!buffer) return 0;
         int64_t written = InflateEntry(entry->data, entry->packedSize, buffer, wanted);
         if (written <= 0) {
@@ -158,13 +165,14 @@ const BYTE* ReadEntryBytes(const ArchiveEntry* entry, uint64_t maxBytes, uint64_
 // Learns the pixel size of every entry the listing left unknown: the image
 // header of the first bytes first, a size-only decode otherwise.  A page
 // whose size stays unknown is still a page (laid out with the 5:7 shape).
-static void LearnMissingSizes(ComicBook* book) {
+static void LearnMissingSizes(ComicBook *book)
+{
     for (int32_t i = 0; i < book->entryCount; i++) {
-        ArchiveEntry* entry = &book->entries[i];
+        ArchiveEntry *entry = &book->entries[i];
         if (entry->width != 0) continue;
         uint64_t size = 0;
-        BYTE* owned = 0;
-        const BYTE* bytes = ReadEntryBytes(entry, PROBE_PREFIX_SIZE, &size, &owned);
+        BYTE *owned = 0;
+        const BYTE *bytes = ReadEntryBytes(entry, PROBE_PREFIX_SIZE, &size, &owned);
         int32_t width = 0, height = 0;
         if (bytes && ProbeImageSize(bytes, size, &width, &height)) {
             entry->width = width;
@@ -178,10 +186,10 @@ static void LearnMissingSizes(ComicBook* book) {
     }
 }
 
-ComicBook* OpenComicBook(int kind, const wchar_t* path, const BYTE* bytes, uint64_t size,
-                         int* error) {
-    (void)path;   // the RAR reader opens the archive again by name
-    ComicBook* book = (ComicBook*)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(ComicBook));
+ComicBook *OpenComicBook(int kind, const wchar_t *path, const BYTE *bytes, uint64_t size, int *error)
+{
+    (void)path; // the RAR reader opens the archive again by name
+    ComicBook *book = (ComicBook *)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(ComicBook));
     if (!book) {
         *error = OPEN_ERROR_DAMAGED;
         return 0;
@@ -190,7 +198,7 @@ ComicBook* OpenComicBook(int kind, const wchar_t* path, const BYTE* bytes, uint6
     if (kind == ARCHIVE_ZIP) {
         result = ReadZipDirectory(book, bytes, size);
     } else if (kind == ARCHIVE_RAR) {
-        result = OPEN_ERROR_NO_UNRAR;   // no RAR reader in this build yet
+        result = OPEN_ERROR_NO_UNRAR; // no RAR reader in this build yet
     } else {
         result = OPEN_ERROR_DAMAGED;
     }
@@ -207,7 +215,8 @@ ComicBook* OpenComicBook(int kind, const wchar_t* path, const BYTE* bytes, uint6
     return book;
 }
 
-void FreeComicBook(ComicBook* book) {
+void FreeComicBook(ComicBook *book)
+{
     if (!book) return;
     // The worker may be decoding one of this book's pages right now.
     WaitForComicDecode(book);

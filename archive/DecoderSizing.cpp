@@ -8,10 +8,12 @@
 // is no worker, so nothing is ever waited for.
 #include "ComicBook.h"
 
-void MeasureEntryWithDecoder(ArchiveEntry* entry) {
+void MeasureEntryWithDecoder(ArchiveEntry *entry)
+{
     (void)entry;
 }
 
-void WaitForComicDecode(ComicBook* book) {
+void WaitForComicDecode(ComicBook *book)
+{
     (void)book;
 }

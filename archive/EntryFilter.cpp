@@ -5,8 +5,8 @@
 #include "EntryFilter.h"
 
 // Extensions of the image formats a page may use, compared without case.
-static const wchar_t* const ImageExtensions[] = {
-    L"jpg", L"jpeg", L"jpe", L"jfif", L"png", L"gif", L"bmp", L"webp",
+static const wchar_t *const ImageExtensions[] = {
+    L"jpg", L"jpeg", L"jpe",  L"jfif", L"png",  L"gif", L"bmp", L"webp",
     L"tif", L"tiff", L"avif", L"heic", L"heif", L"jxr", L"wdp",
 };
 
@@ -15,32 +15,36 @@ static const wchar_t MacFolderName[] = L"__macosx";
 
 // Lower-cases one UTF-16 code unit with the user's locale.  CharLowerW treats
 // a pointer value whose high word is zero as a single character.
-static wchar_t LowerUnit(wchar_t unit) {
+static wchar_t LowerUnit(wchar_t unit)
+{
     return (wchar_t)(ULONG_PTR)CharLowerW((LPWSTR)(ULONG_PTR)(uint16_t)unit);
 }
 
-static bool IsPathSeparator(wchar_t unit) {
+static bool IsPathSeparator(wchar_t unit)
+{
     return unit == L'/' || unit == L'\\';
 }
 
 // True when the component starting at text begins with "__macosx", in any
 // case.  Stops at the first difference, so it never reads past the name's
 // terminating NUL.
-static bool StartsWithMacFolder(const wchar_t* text) {
+static bool StartsWithMacFolder(const wchar_t *text)
+{
     for (int i = 0; i < 8; i++) {
         if (text[i] == 0 || LowerUnit(text[i]) != MacFolderName[i]) return false;
     }
     return true;
 }
 
-bool IsComicImageName(const wchar_t* name) {
+bool IsComicImageName(const wchar_t *name)
+{
     if (!name) return false;
-    const wchar_t* lastComponent = name;
-    const wchar_t* extension = 0;
+    const wchar_t *lastComponent = name;
+    const wchar_t *extension = 0;
     // One pass: every component start is checked for the macOS folder, and
     // the last component and its extension are remembered.  A separator
     // forgets an earlier full stop, so "chap.1/p01" has no extension.
-    for (const wchar_t* p = name;; p++) {
+    for (const wchar_t *p = name;; p++) {
         if (p == name || IsPathSeparator(p[-1])) {
             if (StartsWithMacFolder(p)) return false;
         }
@@ -52,7 +56,7 @@ bool IsComicImageName(const wchar_t* name) {
             extension = p + 1;
         }
     }
-    if (*lastComponent == L'.') return false;  // dot files and "._" resource forks
+    if (*lastComponent == L'.') return false; // dot files and "._" resource forks
     if (!extension) return false;
     for (unsigned i = 0; i < sizeof(ImageExtensions) / sizeof(ImageExtensions[0]); i++) {
         if (lstrcmpiW(extension, ImageExtensions[i]) == 0) return true;
@@ -60,35 +64,40 @@ bool IsComicImageName(const wchar_t* name) {
     return false;
 }
 
-static uint32_t ReadBigEndian16(const BYTE* p) {
+static uint32_t ReadBigEndian16(const BYTE *p)
+{
     return ((uint32_t)p[0] << 8) | p[1];
 }
 
-static uint32_t ReadBigEndian32(const BYTE* p) {
+static uint32_t ReadBigEndian32(const BYTE *p)
+{
     return ((uint32_t)p[0] << 24) | ((uint32_t)p[1] << 16) | ((uint32_t)p[2] << 8) | p[3];
 }
 
-static uint32_t ReadLittleEndian16(const BYTE* p) {
+static uint32_t ReadLittleEndian16(const BYTE *p)
+{
     return (uint32_t)p[0] | ((uint32_t)p[1] << 8);
 }
 
-static uint32_t ReadLittleEndian24(const BYTE* p) {
+static uint32_t ReadLittleEndian24(const BYTE *p)
+{
     return (uint32_t)p[0] | ((uint32_t)p[1] << 8) | ((uint32_t)p[2] << 16);
 }
 
-static uint32_t ReadLittleEndian32(const BYTE* p) {
-    return (uint32_t)p[0] | ((uint32_t)p[1] << 8) | ((uint32_t)p[2] << 16) |
-           ((uint32_t)p[3] << 24);
+static uint32_t ReadLittleEndian32(const BYTE *p)
+{
+    return (uint32_t)p[0] | ((uint32_t)p[1] << 8) | ((uint32_t)p[2] << 16) | ((uint32_t)p[3] << 24);
 }
 
-static bool HasTag(const BYTE* p, const char* tag) {
-    return p[0] == (BYTE)tag[0] && p[1] == (BYTE)tag[1] && p[2] == (BYTE)tag[2] &&
-           p[3] == (BYTE)tag[3];
+static bool HasTag(const BYTE *p, const char *tag)
+{
+    return p[0] == (BYTE)tag[0] && p[1] == (BYTE)tag[1] && p[2] == (BYTE)tag[2] && p[3] == (BYTE)tag[3];
 }
 
 // PNG: the first chunk (IHDR) holds width and height as big-endian values
 // that must be positive when read as signed 32-bit numbers.
-static bool ProbePng(const BYTE* bytes, int32_t* width, int32_t* height) {
+static bool ProbePng(const BYTE *bytes, int32_t *width, int32_t *height)
+{
     uint32_t w = ReadBigEndian32(bytes + 16);
     uint32_t h = ReadBigEndian32(bytes + 20);
     if (w == 0 || h == 0 || w > 0x7FFFFFFFu || h > 0x7FFFFFFFu) return false;
@@ -98,7 +107,8 @@ static bool ProbePng(const BYTE* bytes, int32_t* width, int32_t* height) {
 }
 
 // GIF: the logical screen size.
-static bool ProbeGif(const BYTE* bytes, int32_t* width, int32_t* height) {
+static bool ProbeGif(const BYTE *bytes, int32_t *width, int32_t *height)
+{
     *width = (int32_t)ReadLittleEndian16(bytes + 6);
     *height = (int32_t)ReadLittleEndian16(bytes + 8);
     return *width != 0 && *height != 0;
@@ -107,7 +117,8 @@ static bool ProbeGif(const BYTE* bytes, int32_t* width, int32_t* height) {
 // BMP: the info header's signed size; a negative height marks a top-down
 // bitmap of the same shape.  The height is negated in 64 bits because the
 // most negative 32-bit value has no positive counterpart.
-static bool ProbeBmp(const BYTE* bytes, int32_t* width, int32_t* height) {
+static bool ProbeBmp(const BYTE *bytes, int32_t *width, int32_t *height)
+{
     int64_t w = (int32_t)ReadLittleEndian32(bytes + 18);
     int64_t h = (int32_t)ReadLittleEndian32(bytes + 22);
     if (h < 0) h = -h;
@@ -120,8 +131,9 @@ static bool ProbeBmp(const BYTE* bytes, int32_t* width, int32_t* height) {
 // WebP: sizes from the extended (VP8X), lossless (VP8L) or lossy (VP8 )
 // header.  Returns 1 on success, 0 on a definite failure and -1 when the
 // data should still be tried as a JPEG.
-static int ProbeWebp(const BYTE* bytes, int32_t* width, int32_t* height) {
-    const BYTE* tag = bytes + 12;
+static int ProbeWebp(const BYTE *bytes, int32_t *width, int32_t *height)
+{
+    const BYTE *tag = bytes + 12;
     if (HasTag(tag, "VP8X")) {
         *width = (int32_t)(ReadLittleEndian24(bytes + 24) + 1);
         *height = (int32_t)(ReadLittleEndian24(bytes + 27) + 1);
@@ -144,16 +156,25 @@ static int ProbeWebp(const BYTE* bytes, int32_t* width, int32_t* height) {
 // JPEG: walks the marker segments up to the first start-of-frame segment,
 // skipping every other segment by its length.  Every read stays below
 // p + 9, which the loop keeps inside the buffer.
-static bool ProbeJpeg(const BYTE* bytes, uint64_t size, int32_t* width, int32_t* height) {
+static bool ProbeJpeg(const BYTE *bytes, uint64_t size, int32_t *width, int32_t *height)
+{
     if (size < 12 || bytes[0] != 0xFF || bytes[1] != 0xD8) return false;
     uint64_t p = 2;
     while (p + 9 < size) {
-        if (bytes[p] != 0xFF) { p += 1; continue; }
+        if (bytes[p] != 0xFF) {
+            p += 1;
+            continue;
+        }
         BYTE marker = bytes[p + 1];
-        if (marker == 0xFF) { p += 1; continue; }                 // fill byte
-        if ((marker >= 0xD0 && marker <= 0xD8) || marker == 0x01) { p += 2; continue; }
-        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
-            marker != 0xCC) {
+        if (marker == 0xFF) {
+            p += 1;
+            continue;
+        } // fill byte
+        if ((marker >= 0xD0 && marker <= 0xD8) || marker == 0x01) {
+            p += 2;
+            continue;
+        }
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) {
             *height = (int32_t)ReadBigEndian16(bytes + p + 5);
             *width = (int32_t)ReadBigEndian16(bytes + p + 7);
             return *width != 0 && *height != 0;
@@ -163,10 +184,10 @@ static bool ProbeJpeg(const BYTE* bytes, uint64_t size, int32_t* width, int32_t*
     return false;
 }
 
-bool ProbeImageSize(const BYTE* bytes, uint64_t size, int32_t* width, int32_t* height) {
+bool ProbeImageSize(const BYTE *bytes, uint64_t size, int32_t *width, int32_t *height)
+{
     if (!bytes || size < 4) return false;
-    if (size >= 24 && bytes[0] == 0x89 && bytes[1] == 0x50 && bytes[2] == 0x4E &&
-        bytes[3] == 0x47) {
+    if (size >= 24 && bytes[0] == 0x89 && bytes[1] == 0x50 && bytes[2] == 0x4E && bytes[3] == 0x47) {
         return ProbePng(bytes, width, height);
     }
     if (size >= 10 && HasTag(bytes, "GIF8")) return ProbeGif(bytes, width, height);

@@ -8,12 +8,11 @@
 
 // True when a path inside an archive names an image page (known image
 // extension, no __MACOSX folder, no dot file).
-bool IsComicImageName(const wchar_t* name);
+bool IsComicImageName(const wchar_t *name);
 
 // Reads the pixel size from a PNG, GIF, BMP, WebP or JPEG header.  True when
 // the header was understood and both dimensions are positive; on false the
 // outputs may hold partial values.
-bool ProbeImageSize(const BYTE* bytes, uint64_t size, int32_t* width,
-                    int32_t* height);
+bool ProbeImageSize(const BYTE *bytes, uint64_t size, int32_t *width, int32_t *height);
 
 #endif

@@ -10,46 +10,43 @@
 #include "Inflate.h"
 
 typedef struct InflateStream {
-    const BYTE* inCur;      // next unread input byte
-    const BYTE* inEnd;      // one past the last input byte
-    uint32_t bitBuffer;     // bits not yet used, next bit in bit 0
-    int32_t bitCount;       // valid bits in bitBuffer
-    BYTE* outStart;
-    BYTE* outCur;           // next byte to write
-    BYTE* outEnd;           // one past the last writable byte
+    const BYTE *inCur;  // next unread input byte
+    const BYTE *inEnd;  // one past the last input byte
+    uint32_t bitBuffer; // bits not yet used, next bit in bit 0
+    int32_t bitCount;   // valid bits in bitBuffer
+    BYTE *outStart;
+    BYTE *outCur; // next byte to write
+    BYTE *outEnd; // one past the last writable byte
 } InflateStream;
 
-#define MAX_CODE_LENGTH 15
-#define FAST_BITS 9
-#define FAST_SIZE (1 << FAST_BITS)
+#define MAX_CODE_LENGTH   15
+#define FAST_BITS         9
+#define FAST_SIZE         (1 << FAST_BITS)
 #define MAX_TABLE_SYMBOLS 320
 
 typedef struct HuffmanTable {
-    uint16_t count[MAX_CODE_LENGTH + 1];    // codes per length; count[0] = 0
-    uint16_t symbol[MAX_TABLE_SYMBOLS];     // symbols by code length, then value
-    uint16_t fast[FAST_SIZE];               // (symbol << 4) | length, 0 = none
+    uint16_t count[MAX_CODE_LENGTH + 1]; // codes per length; count[0] = 0
+    uint16_t symbol[MAX_TABLE_SYMBOLS];  // symbols by code length, then value
+    uint16_t fast[FAST_SIZE];            // (symbol << 4) | length, 0 = none
 } HuffmanTable;
 
 // Block results of InflateCodes and the stored-block copy.
-#define BLOCK_END 0
-#define OUTPUT_FULL 1
+#define BLOCK_END     0
+#define OUTPUT_FULL   1
 #define INFLATE_ERROR (-1)
 
 static const uint16_t LengthBase[29] = {
-    3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 15, 17, 19, 23, 27, 31,
-    35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258,
+    3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 15, 17, 19, 23, 27, 31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258,
 };
 static const uint8_t LengthExtraBits[29] = {
-    0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2,
-    3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0,
+    0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0,
 };
 static const uint16_t DistanceBase[30] = {
-    1, 2, 3, 4, 5, 7, 9, 13, 17, 25, 33, 49, 65, 97, 129, 193,
-    257, 385, 513, 769, 1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577,
+    1,   2,   3,   4,   5,   7,    9,    13,   17,   25,   33,   49,   65,    97,    129,
+    193, 257, 385, 513, 769, 1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577,
 };
 static const uint8_t DistanceExtraBits[30] = {
-    0, 0, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6,
-    7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13,
+    0, 0, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13,
 };
 // Order in which a dynamic block header sends the code-length code lengths.
 static const uint8_t CodeLengthOrder[19] = {
@@ -58,21 +55,24 @@ static const uint8_t CodeLengthOrder[19] = {
 
 // Adds whole input bytes to the bit buffer until it holds at least 25 bits
 // or the input is exhausted; 25 + 7 bits still fit in 32.
-static void TopUpBits(InflateStream* s) {
+static void TopUpBits(InflateStream *s)
+{
     while (s->bitCount < 25 && s->inCur < s->inEnd) {
         s->bitBuffer |= (uint32_t)*s->inCur++ << s->bitCount;
         s->bitCount += 8;
     }
 }
 
-static void DropBits(InflateStream* s, int32_t n) {
+static void DropBits(InflateStream *s, int32_t n)
+{
     s->bitBuffer >>= n;
     s->bitCount -= n;
 }
 
 // Takes the next n bits (0..16), or returns -1 without consuming anything
 // when the input ends first.
-static int32_t GetBits(InflateStream* s, int32_t n) {
+static int32_t GetBits(InflateStream *s, int32_t n)
+{
     if (s->bitCount < n) TopUpBits(s);
     if (s->bitCount < n) return -1;
     int32_t value = (int32_t)(s->bitBuffer & ((1u << n) - 1));
@@ -83,7 +83,8 @@ static int32_t GetBits(InflateStream* s, int32_t n) {
 // Decodes one symbol: a single table lookup for short codes, else the
 // canonical walk one bit at a time.  Returns -1 for a code that is not in
 // the table or that the input ends inside.
-static int32_t DecodeSymbol(InflateStream* s, const HuffmanTable* table) {
+static int32_t DecodeSymbol(InflateStream *s, const HuffmanTable *table)
+{
     TopUpBits(s);
     uint32_t entry = table->fast[s->bitBuffer & (FAST_SIZE - 1)];
     if (entry != 0 && (int32_t)(entry & 15) <= s->bitCount) {
@@ -108,7 +109,8 @@ static int32_t DecodeSymbol(InflateStream* s, const HuffmanTable* table) {
 
 // Reverses the low `length` bits of code: Deflate sends Huffman codes most
 // significant bit first while the bit buffer delivers the oldest bit first.
-static uint32_t ReverseBits(uint32_t code, int32_t length) {
+static uint32_t ReverseBits(uint32_t code, int32_t length)
+{
     uint32_t reversed = 0;
     for (int32_t i = 0; i < length; i++) {
         reversed = (reversed << 1) | (code & 1);
@@ -120,7 +122,8 @@ static uint32_t ReverseBits(uint32_t code, int32_t length) {
 // Builds the canonical code of n code lengths (each 0..15, n <= 320).
 // Incomplete and over-subscribed sets are built as they come; the direct
 // table indexes are masked to 9 bits, so neither can write out of bounds.
-static void BuildHuffmanTable(HuffmanTable* table, const uint8_t* lengths, int32_t n) {
+static void BuildHuffmanTable(HuffmanTable *table, const uint8_t *lengths, int32_t n)
+{
     uint16_t offset[MAX_CODE_LENGTH + 1];
     uint32_t next[MAX_CODE_LENGTH + 1];
     for (int32_t l = 0; l <= MAX_CODE_LENGTH; l++) table->count[l] = 0;
@@ -154,8 +157,8 @@ static void BuildHuffmanTable(HuffmanTable* table, const uint8_t* lengths, int32
 
 // Decodes literal/length and distance symbols until the end-of-block code
 // (BLOCK_END) or a full output buffer (OUTPUT_FULL).
-static int InflateCodes(InflateStream* s, const HuffmanTable* lengthTable,
-                        const HuffmanTable* distanceTable) {
+static int InflateCodes(InflateStream *s, const HuffmanTable *lengthTable, const HuffmanTable *distanceTable)
+{
     for (;;) {
         int32_t symbol = DecodeSymbol(s, lengthTable);
         if (symbol < 0) return INFLATE_ERROR;
@@ -189,7 +192,8 @@ static int InflateCodes(InflateStream* s, const HuffmanTable* lengthTable,
 
 // Copies a stored block; its bytes pass through the bit buffer.  NLEN is
 // read but never compared with LEN.
-static int InflateStoredBlock(InflateStream* s) {
+static int InflateStoredBlock(InflateStream *s)
+{
     DropBits(s, s->bitCount % 8);
     int32_t length = GetBits(s, 16);
     if (length < 0) return INFLATE_ERROR;
@@ -204,8 +208,8 @@ static int InflateStoredBlock(InflateStream* s) {
 }
 
 // Fixed-code block: the tables of RFC 1951 section 3.2.6, rebuilt each time.
-static int InflateFixedBlock(InflateStream* s, HuffmanTable* lengthTable,
-                             HuffmanTable* distanceTable) {
+static int InflateFixedBlock(InflateStream *s, HuffmanTable *lengthTable, HuffmanTable *distanceTable)
+{
     uint8_t lengths[288];
     int32_t i = 0;
     for (; i < 144; i++) lengths[i] = 8;
@@ -221,8 +225,8 @@ static int InflateFixedBlock(InflateStream* s, HuffmanTable* lengthTable,
 // Dynamic-code block: reads the code-length code (into the literal/length
 // table's space), then the literal/length and distance code lengths, then
 // decodes the block.  Any read that runs out of input fails the block.
-static int InflateDynamicBlock(InflateStream* s, HuffmanTable* lengthTable,
-                               HuffmanTable* distanceTable) {
+static int InflateDynamicBlock(InflateStream *s, HuffmanTable *lengthTable, HuffmanTable *distanceTable)
+{
     int32_t hlit = GetBits(s, 5);
     if (hlit < 0) return INFLATE_ERROR;
     int32_t hdist = GetBits(s, 5);
@@ -241,7 +245,7 @@ static int InflateDynamicBlock(InflateStream* s, HuffmanTable* lengthTable,
         if (value < 0) return INFLATE_ERROR;
         lengths[CodeLengthOrder[i]] = (uint8_t)value;
     }
-    HuffmanTable* codeLengthTable = lengthTable;
+    HuffmanTable *codeLengthTable = lengthTable;
     BuildHuffmanTable(codeLengthTable, lengths, 19);
 
     int32_t total = hlit + hdist;
@@ -257,7 +261,7 @@ static int InflateDynamicBlock(InflateStream* s, HuffmanTable* lengthTable,
         int32_t extra;
         int32_t repeat;
         if (symbol == 16) {
-            if (filled == 0) return INFLATE_ERROR;   // nothing to repeat
+            if (filled == 0) return INFLATE_ERROR; // nothing to repeat
             value = lengths[filled - 1];
             extra = GetBits(s, 2);
             repeat = 3 + extra;
@@ -278,7 +282,8 @@ static int InflateDynamicBlock(InflateStream* s, HuffmanTable* lengthTable,
 }
 
 // Block loop: returns the number of bytes written, or -1.
-static int64_t Inflate(InflateStream* s, HuffmanTable* lengthTable, HuffmanTable* distanceTable) {
+static int64_t Inflate(InflateStream *s, HuffmanTable *lengthTable, HuffmanTable *distanceTable)
+{
     for (;;) {
         int32_t final = GetBits(s, 1);
         if (final < 0) return -1;
@@ -300,10 +305,9 @@ static int64_t Inflate(InflateStream* s, HuffmanTable* lengthTable, HuffmanTable
     return (int64_t)(s->outCur - s->outStart);
 }
 
-int64_t InflateEntry(const BYTE* source, uint64_t sourceLength, BYTE* destination,
-                     uint64_t destinationLength) {
-    HuffmanTable* tables =
-        (HuffmanTable*)HeapAlloc(GetProcessHeap(), 0, 2 * sizeof(HuffmanTable));
+int64_t InflateEntry(const BYTE *source, uint64_t sourceLength, BYTE *destination, uint64_t destinationLength)
+{
+    HuffmanTable *tables = (HuffmanTable *)HeapAlloc(GetProcessHeap(), 0, 2 * sizeof(HuffmanTable));
     if (!tables) return -1;
     InflateStream s;
     s.inCur = source;

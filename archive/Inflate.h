@@ -8,7 +8,6 @@
 // Decodes a raw Deflate stream into destination, stopping as soon as it is
 // full (a prefix read counts as success).  Returns the number of bytes
 // written, or -1 on any error.  Keeps no state between calls.
-int64_t InflateEntry(const BYTE* source, uint64_t sourceLength,
-                     BYTE* destination, uint64_t destinationLength);
+int64_t InflateEntry(const BYTE *source, uint64_t sourceLength, BYTE *destination, uint64_t destinationLength);
 
 #endif

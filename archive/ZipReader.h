@@ -8,6 +8,6 @@
 // book, in directory order.  Returns an open error (0, 1, 2 or 4); the
 // entries array is allocated whenever possible, even on failure, and the
 // caller frees the book when the result is not 0.
-int ReadZipDirectory(ComicBook* book, const BYTE* bytes, uint64_t size);
+int ReadZipDirectory(ComicBook *book, const BYTE *bytes, uint64_t size);
 
 #endif

@@ -7,7 +7,7 @@
 #include "ComicDraw.h"
 #include "PageImages.h"
 
-#define FIXED_ONE 65536
+#define FIXED_ONE  65536
 #define FIXED_HALF 32768
 
 int ClipPage(int bitmapWidth, int bitmapHeight, int x, int y, int w, int h, ClipRect *clip)
@@ -63,8 +63,8 @@ static BYTE Bilinear(int p00, int p01, int p10, int p11, int fx, int fy)
     return (BYTE)(top + (((bottom - top) * fy) >> 16));
 }
 
-static void ScaleRows(const BYTE *image, int dw, int dh, BYTE *bits, int bitmapWidth, const ClipRect *c, int x,
-                      int y, int w, int h)
+static void ScaleRows(const BYTE *image, int dw, int dh, BYTE *bits, int bitmapWidth, const ClipRect *c, int x, int y,
+                      int w, int h)
 {
     SIZE_T stride = (SIZE_T)dw * 4;
     for (int r = c->y0; r < c->y1; r++) {
@@ -88,23 +88,23 @@ static void ScaleRows(const BYTE *image, int dw, int dh, BYTE *bits, int bitmapW
     }
 }
 
-void DrawPageImage(const BYTE *image, int dw, int dh, BYTE *bits, int bitmapWidth, int bitmapHeight, int x,
-                   int y, int w, int h)
+void DrawPageImage(const BYTE *image, int dw, int dh, BYTE *bits, int bitmapWidth, int bitmapHeight, int x, int y,
+                   int w, int h)
 {
     ClipRect c;
     if (!ClipPage(bitmapWidth, bitmapHeight, x, y, w, h, &c)) return;
     if (dw == w && dh == h) {
         for (int r = c.y0; r < c.y1; r++) {
-            memcpy(bits + ((SIZE_T)r * bitmapWidth + c.x0) * 4,
-                   image + ((SIZE_T)(r - y) * dw + (c.x0 - x)) * 4, (SIZE_T)(c.x1 - c.x0) * 4);
+            memcpy(bits + ((SIZE_T)r * bitmapWidth + c.x0) * 4, image + ((SIZE_T)(r - y) * dw + (c.x0 - x)) * 4,
+                   (SIZE_T)(c.x1 - c.x0) * 4);
         }
         return;
     }
     ScaleRows(image, dw, dh, bits, bitmapWidth, &c, x, y, w, h);
 }
 
-void DrawComicPage(ComicBook *comic, int page, void *bits, int bitmapWidth, int bitmapHeight, int x, int y,
-                   int w, int h)
+void DrawComicPage(ComicBook *comic, int page, void *bits, int bitmapWidth, int bitmapHeight, int x, int y, int w,
+                   int h)
 {
     ClipRect c;
     if (!ClipPage(bitmapWidth, bitmapHeight, x, y, w, h, &c)) return;

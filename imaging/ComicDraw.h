@@ -11,8 +11,7 @@
 #define PAGE_PLACEHOLDER_BYTE 221
 
 // The part of a w x h page at (x, y) that lies inside a bitmap; 0 when none.
-struct ClipRect
-{
+struct ClipRect {
     int x0, y0, x1, y1;
 };
 int ClipPage(int bitmapWidth, int bitmapHeight, int x, int y, int w, int h, ClipRect *clip);
@@ -20,14 +19,14 @@ int ClipPage(int bitmapWidth, int bitmapHeight, int x, int y, int w, int h, Clip
 // Puts an image of dw x dh pixels into the bitmap as a page drawn at w x h
 // at (x, y): a row copy when the sizes match, bilinear enlargement when not.
 // Only the part inside the bitmap is written.
-void DrawPageImage(const BYTE *image, int dw, int dh, BYTE *bits, int bitmapWidth, int bitmapHeight, int x,
-                   int y, int w, int h);
+void DrawPageImage(const BYTE *image, int dw, int dh, BYTE *bits, int bitmapWidth, int bitmapHeight, int x, int y,
+                   int w, int h);
 
 // Fills the visible part of a page with the placeholder grey.
 void DrawPagePlaceholder(BYTE *bits, int bitmapWidth, int bitmapHeight, int x, int y, int w, int h);
 
 // Draws one comic page, decoding it now if it is not cached.
-void DrawComicPage(ComicBook *comic, int page, void *bits, int bitmapWidth, int bitmapHeight, int x, int y,
-                   int w, int h);
+void DrawComicPage(ComicBook *comic, int page, void *bits, int bitmapWidth, int bitmapHeight, int x, int y, int w,
+                   int h);
 
 #endif

@@ -13,8 +13,7 @@
 // so that no GUID library has to be linked.
 static const GUID ClsidWicImagingFactory = {
     0xcacaf262, 0x9370, 0x4615, {0xa1, 0x3b, 0x9f, 0x55, 0x39, 0xda, 0x4c, 0x0a}};
-static const GUID IidWicImagingFactory = {
-    0xec5ec8a9, 0xc395, 0x4314, {0x9c, 0x77, 0x54, 0xd7, 0xa9, 0x35, 0xff, 0x70}};
+static const GUID IidWicImagingFactory = {0xec5ec8a9, 0xc395, 0x4314, {0x9c, 0x77, 0x54, 0xd7, 0xa9, 0x35, 0xff, 0x70}};
 static const GUID PixelFormat32bppPBGRA = {
     0x6fddc324, 0x4e03, 0x4bfe, {0xb1, 0x85, 0x3d, 0x77, 0x76, 0x8d, 0xc9, 0x10}};
 
@@ -34,8 +33,8 @@ IWICImagingFactory *CreateImagingFactory(DWORD coinitFlags)
     // model); the factory is made either way.
     coInitializeEx(NULL, coinitFlags);
     IWICImagingFactory *factory = NULL;
-    HRESULT hr = coCreateInstance(ClsidWicImagingFactory, NULL, CLSCTX_INPROC_SERVER, IidWicImagingFactory,
-                                  (LPVOID *)&factory);
+    HRESULT hr =
+        coCreateInstance(ClsidWicImagingFactory, NULL, CLSCTX_INPROC_SERVER, IidWicImagingFactory, (LPVOID *)&factory);
     if (FAILED(hr)) return NULL;
     return factory;
 }
@@ -70,8 +69,8 @@ void FlattenOntoWhite(BYTE *pixels, uint64_t pixelCount)
 
 // Wraps source in a Fant scaler to width x height. The new source is
 // returned through scaled; null on failure.
-static IWICBitmapSource *ScaleSource(IWICImagingFactory *factory, IWICBitmapSource *source, UINT width,
-                                     UINT height, IWICBitmapScaler **scaler)
+static IWICBitmapSource *ScaleSource(IWICImagingFactory *factory, IWICBitmapSource *source, UINT width, UINT height,
+                                     IWICBitmapScaler **scaler)
 {
     if (FAILED(factory->CreateBitmapScaler(scaler))) {
         *scaler = NULL;
@@ -89,8 +88,9 @@ static IWICBitmapSource *ConvertSource(IWICImagingFactory *factory, IWICBitmapSo
         *converter = NULL;
         return NULL;
     }
-    if (FAILED((*converter)->Initialize(source, PixelFormat32bppPBGRA, WICBitmapDitherTypeNone, NULL, 0.0,
-                                        WICBitmapPaletteTypeCustom)))
+    if (FAILED((*converter)
+                   ->Initialize(source, PixelFormat32bppPBGRA, WICBitmapDitherTypeNone, NULL, 0.0,
+                                WICBitmapPaletteTypeCustom)))
         return NULL;
     return *converter;
 }
@@ -98,8 +98,8 @@ static IWICBitmapSource *ConvertSource(IWICImagingFactory *factory, IWICBitmapSo
 // One attempt at filling pixels from the frame: scale then convert, or with
 // convertFirst the other way round, since some formats can be scaled only
 // after conversion. Releases what it created, whatever the outcome.
-static int CopyFramePixels(IWICImagingFactory *factory, IWICBitmapFrameDecode *frame, int convertFirst,
-                           int scale, UINT width, UINT height, BYTE *pixels, UINT bufferBytes)
+static int CopyFramePixels(IWICImagingFactory *factory, IWICBitmapFrameDecode *frame, int convertFirst, int scale,
+                           UINT width, UINT height, BYTE *pixels, UINT bufferBytes)
 {
     IWICBitmapScaler *scaler = NULL;
     IWICFormatConverter *converter = NULL;
@@ -158,10 +158,10 @@ static int DecodeBytes(IWICImagingFactory *factory, const BYTE *bytes, uint64_t 
     }
     {
         int scale = (UINT)targetWidth != width || (UINT)targetHeight != height;
-        ok = CopyFramePixels(factory, frame, 0, scale, (UINT)targetWidth, (UINT)targetHeight, pixels,
-                             (UINT)bufferBytes) ||
-             CopyFramePixels(factory, frame, 1, scale, (UINT)targetWidth, (UINT)targetHeight, pixels,
-                             (UINT)bufferBytes);
+        ok =
+            CopyFramePixels(factory, frame, 0, scale, (UINT)targetWidth, (UINT)targetHeight, pixels,
+                            (UINT)bufferBytes) ||
+            CopyFramePixels(factory, frame, 1, scale, (UINT)targetWidth, (UINT)targetHeight, pixels, (UINT)bufferBytes);
     }
     if (ok) FlattenOntoWhite(pixels, bufferBytes / 4);
 done:
@@ -171,14 +171,15 @@ done:
     return ok;
 }
 
-int DecodeImage(IWICImagingFactory *factory, const ArchiveEntry *entry, int32_t targetWidth,
-                int32_t targetHeight, BYTE *pixels, UINT *outWidth, UINT *outHeight)
+int DecodeImage(IWICImagingFactory *factory, const ArchiveEntry *entry, int32_t targetWidth, int32_t targetHeight,
+                BYTE *pixels, UINT *outWidth, UINT *outHeight)
 {
     uint64_t size = 0;
     BYTE *owned = NULL;
     const BYTE *bytes = ReadEntryBytes(entry, 0, &size, &owned);
     int ok = 0;
-    if (bytes && factory) ok = DecodeBytes(factory, bytes, size, targetWidth, targetHeight, pixels, outWidth, outHeight);
+    if (bytes && factory)
+        ok = DecodeBytes(factory, bytes, size, targetWidth, targetHeight, pixels, outWidth, outHeight);
     if (owned) HeapFree(GetProcessHeap(), 0, owned);
     return ok;
 }
@@ -189,8 +190,8 @@ int DecodeImage(IWICImagingFactory *factory, const ArchiveEntry *entry, int32_t 
 void MeasureEntryWithDecoder(ArchiveEntry *entry)
 {
     UINT width = 0, height = 0;
-    if (DecodeImage(GetUiImagingFactory(), entry, 0, 0, NULL, &width, &height) && width >= 1 &&
-        height >= 1 && width <= 0x7FFFFFFF && height <= 0x7FFFFFFF) {
+    if (DecodeImage(GetUiImagingFactory(), entry, 0, 0, NULL, &width, &height) && width >= 1 && height >= 1 &&
+        width <= 0x7FFFFFFF && height <= 0x7FFFFFFF) {
         entry->width = (int32_t)width;
         entry->height = (int32_t)height;
         return;

@@ -13,7 +13,7 @@
 #include "../archive/ComicBook.h"
 
 // COM apartment flags of the two decoding threads.
-#define IMAGING_COINIT_UI 6     // apartment-threaded, no OLE1 DDE
+#define IMAGING_COINIT_UI     6 // apartment-threaded, no OLE1 DDE
 #define IMAGING_COINIT_WORKER 0 // multithreaded
 
 // The largest image a print decode asks for, in pixels.
@@ -43,8 +43,8 @@ uint64_t ImageBufferBytes(int32_t width, int32_t height);
 // scaled to targetWidth x targetHeight, converted and flattened onto white
 // into pixels (targetWidth * targetHeight * 4 bytes). 1 on success, 0 on any
 // failure; nothing is kept or leaked either way.
-int DecodeImage(IWICImagingFactory *factory, const ArchiveEntry *entry, int32_t targetWidth,
-                int32_t targetHeight, BYTE *pixels, UINT *outWidth, UINT *outHeight);
+int DecodeImage(IWICImagingFactory *factory, const ArchiveEntry *entry, int32_t targetWidth, int32_t targetHeight,
+                BYTE *pixels, UINT *outWidth, UINT *outHeight);
 
 // Composites premultiplied BGRA pixels over white so every pixel is opaque.
 void FlattenOntoWhite(BYTE *pixels, uint64_t pixelCount);

@@ -125,9 +125,8 @@ DWORD WINAPI DecodeWorkerProc(LPVOID unused)
         const ArchiveEntry *entry = &request->owner->entries[request->page];
         uint32_t succeeded = 0;
         if (factory && !entry->undecodable) {
-            succeeded = DecodeImage(factory, entry, request->width, request->height, request->pixels, NULL, NULL)
-                            ? 1
-                            : 0;
+            succeeded =
+                DecodeImage(factory, entry, request->width, request->height, request->pixels, NULL, NULL) ? 1 : 0;
         }
         request->succeeded = succeeded;
         SetEvent(doneEvent);
@@ -157,8 +156,7 @@ int SubmitDecodeRequest(ComicBook *owner, int page, int width, int height, int t
     uint64_t bytes = ImageBufferBytes(width, height);
     if (!bytes) return 0;
     if (!StartDecodeWorker()) return 0;
-    DecodeRequest *request =
-        (DecodeRequest *)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(DecodeRequest));
+    DecodeRequest *request = (DecodeRequest *)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(DecodeRequest));
     if (!request) return 0;
     request->owner = owner;
     request->page = page;
@@ -195,8 +193,7 @@ void OnPageDecoded(LPARAM lParam)
         }
     } else {
         ComicBook *owner = request->owner;
-        if (owner && request->succeeded &&
-            !FindCachedImage(owner, request->page, request->width, request->height)) {
+        if (owner && request->succeeded && !FindCachedImage(owner, request->page, request->width, request->height)) {
             StoreCachedImage(owner, request->page, request->width, request->height, request->pixels);
         } else {
             HeapFree(GetProcessHeap(), 0, request->pixels);

@@ -15,16 +15,15 @@
 
 // One job of the worker, from hand-over until its WM_APP_PAGE_DECODED
 // message has been handled.
-struct DecodeRequest
-{
-    ComicBook *owner;   // null once the book was closed while the job ran
+struct DecodeRequest {
+    ComicBook *owner; // null once the book was closed while the job ran
     int32_t page;
     int32_t width;
     int32_t height;
-    uint32_t toCache;   // 1: page image for the cache; 0: thumbnail
-    BYTE *pixels;       // width * height * 4 bytes
+    uint32_t toCache;    // 1: page image for the cache; 0: thumbnail
+    BYTE *pixels;        // width * height * 4 bytes
     HBITMAP thumbBitmap; // thumbnail jobs: the DIB section owning pixels
-    uint32_t succeeded; // written by the worker
+    uint32_t succeeded;  // written by the worker
 };
 
 // The worker's hand-over state; touched by the UI thread except where the

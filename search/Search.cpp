@@ -17,7 +17,7 @@ SearchStateRecord SearchState = {{0}, -1, 0, 0, {}};
 void (*SearchBeepHook)(void);
 
 // Thresholds that let any match of a page through, by direction.
-#define ANY_MATCH_FORWARD (-1)
+#define ANY_MATCH_FORWARD  (-1)
 #define ANY_MATCH_BACKWARD 2147483647
 
 int SearchHitPage(void)

@@ -13,24 +13,22 @@
 #define SEARCH_TEXT_MAX 255
 // Rectangles kept for one match; a match spread over more is drawn and
 // located by its first ones only.
-#define MaxHitRects 64
+#define MaxHitRects     64
 
 // Margins of the band in which a match is left where it is (device pixels).
-#define SEARCH_BAND_TOP 20
+#define SEARCH_BAND_TOP    20
 #define SEARCH_BAND_BOTTOM 60
-#define SEARCH_BAND_RIGHT 40
+#define SEARCH_BAND_RIGHT  40
 
 // One rectangle of a match in page space (points, y upwards).
-struct SearchHitRect
-{
+struct SearchHitRect {
     double left;
     double top;
     double right;
     double bottom;
 };
 
-struct SearchStateRecord
-{
+struct SearchStateRecord {
     wchar_t lastText[SEARCH_TEXT_MAX + 1];
     int hitPage;      // -1: no current match
     int hitIndex;     // first character of the match in the page's text
@@ -39,7 +37,6 @@ struct SearchStateRecord
 };
 
 extern SearchStateRecord SearchState;
-
 
 // The scroll position that shows a match whose top-left corner is at strip
 // point (hitX, hitY): unchanged on an axis where the point already lies in

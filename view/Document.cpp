@@ -36,8 +36,7 @@ const wchar_t *OpenErrorMessage(int error)
 
 // A document being opened, held apart from the open one until it has fully
 // loaded, so that any failure leaves the current document untouched.
-struct PendingDocument
-{
+struct PendingDocument {
     HANDLE mapping;
     const unsigned char *view;
     FPDF_DOCUMENT pdf;

@@ -202,14 +202,28 @@ void HandleScrollBar(int bar, int code)
     GetScrollInfo(ViewWindow, bar, &si);
     int pos = si.nPos;
     switch (code) {
-    case SB_LINEUP: pos -= line; break;
-    case SB_LINEDOWN: pos += line; break;
-    case SB_PAGEUP: pos -= page; break;
-    case SB_PAGEDOWN: pos += page; break;
+    case SB_LINEUP:
+        pos -= line;
+        break;
+    case SB_LINEDOWN:
+        pos += line;
+        break;
+    case SB_PAGEUP:
+        pos -= page;
+        break;
+    case SB_PAGEDOWN:
+        pos += page;
+        break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: pos = si.nTrackPos; break;
-    case SB_TOP: pos = 0; break;
-    case SB_BOTTOM: pos = si.nMax; break;
+    case SB_THUMBTRACK:
+        pos = si.nTrackPos;
+        break;
+    case SB_TOP:
+        pos = 0;
+        break;
+    case SB_BOTTOM:
+        pos = si.nMax;
+        break;
     }
     if (bar == SB_VERT) {
         ScrollViewTo(ViewState.scrollX, pos);

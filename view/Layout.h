@@ -3,12 +3,12 @@
 #define FOLIVEX_LAYOUT_H
 
 // Plain pixels inside the strip, not scaled by DPI.
-#define STRIP_MARGIN 8
-#define STRIP_ROW_GAP 8
-#define SPREAD_HALF_GAP 4
+#define STRIP_MARGIN      8
+#define STRIP_ROW_GAP     8
+#define SPREAD_HALF_GAP   4
 #define FIT_MARGIN_SINGLE 16
 #define FIT_MARGIN_SPREAD 24
-#define PAGE_JUMP_GAP 8
+#define PAGE_JUMP_GAP     8
 
 #define MIN_ZOOM 0.05
 #define MAX_ZOOM 40.0
@@ -19,19 +19,18 @@
 // ceiling instead of an overflowing strip.
 #define MAX_STRIP_EXTENT 0x40000000
 
-struct ViewStateRecord
-{
-    double zoom;       // pixels per point
-    int fitWidth;      // 1: zoom follows the view width
-    int layoutWidth;   // strip size in pixels, margins included
+struct ViewStateRecord {
+    double zoom;     // pixels per point
+    int fitWidth;    // 1: zoom follows the view width
+    int layoutWidth; // strip size in pixels, margins included
     int layoutHeight;
-    int viewWidth;     // client size of ViewWindow
+    int viewWidth; // client size of ViewWindow
     int viewHeight;
-    int scrollX;       // strip point at the view's top-left corner
+    int scrollX; // strip point at the view's top-left corner
     int scrollY;
     int doublePage;
     int coverPaired;
-    int titlePage;     // page last named in the title, -1 forces an update
+    int titlePage; // page last named in the title, -1 forces an update
 };
 
 extern ViewStateRecord ViewState;

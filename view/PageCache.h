@@ -7,14 +7,12 @@
 
 #define PAGE_CACHE_SLOTS 16
 
-struct PageCacheSlot
-{
+struct PageCacheSlot {
     int pageIndex;
     FPDF_PAGE page; // null: the slot is empty
 };
 
-struct PageCacheRecord
-{
+struct PageCacheRecord {
     PageCacheSlot slots[PAGE_CACHE_SLOTS];
     int nextVictim;
 };

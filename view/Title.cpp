@@ -26,8 +26,7 @@ void FormatTitle(wchar_t *title, int current)
     if (!IsDocumentOpen()) {
         lstrcpyW(title, L"Folivex");
     } else if (current + 1 < Document.pageCount && Document.pageY[current + 1] == Document.pageY[current]) {
-        wsprintfW(title, L"%s - %d-%d/%d - Folivex", Document.fileName, current + 1, current + 2,
-                  Document.pageCount);
+        wsprintfW(title, L"%s - %d-%d/%d - Folivex", Document.fileName, current + 1, current + 2, Document.pageCount);
     } else {
         wsprintfW(title, L"%s - %d/%d - Folivex", Document.fileName, current + 1, Document.pageCount);
     }

@@ -133,15 +133,31 @@ static void OnKeyDown(WPARAM vk)
     int x = ViewState.scrollX;
     int y = ViewState.scrollY;
     switch (vk) {
-    case VK_HOME: ScrollViewTo(x, 0); break;
-    case VK_END: ScrollViewTo(x, ViewState.layoutHeight); break;
-    case VK_UP: ScrollViewTo(x, y - line); break;
-    case VK_DOWN: ScrollViewTo(x, y + line); break;
-    case VK_LEFT: ScrollViewTo(x - line, y); break;
-    case VK_RIGHT: ScrollViewTo(x + line, y); break;
-    case VK_PRIOR: ScrollViewTo(x, y - page); break;
+    case VK_HOME:
+        ScrollViewTo(x, 0);
+        break;
+    case VK_END:
+        ScrollViewTo(x, ViewState.layoutHeight);
+        break;
+    case VK_UP:
+        ScrollViewTo(x, y - line);
+        break;
+    case VK_DOWN:
+        ScrollViewTo(x, y + line);
+        break;
+    case VK_LEFT:
+        ScrollViewTo(x - line, y);
+        break;
+    case VK_RIGHT:
+        ScrollViewTo(x + line, y);
+        break;
+    case VK_PRIOR:
+        ScrollViewTo(x, y - page);
+        break;
     case VK_NEXT:
-    case VK_SPACE: ScrollViewTo(x, IsKeyDown(VK_SHIFT) ? y - page : y + page); break;
+    case VK_SPACE:
+        ScrollViewTo(x, IsKeyDown(VK_SHIFT) ? y - page : y + page);
+        break;
     case VK_ESCAPE:
         if (IsWindowVisible(SearchEdit)) ShowSearchBar(0);
         break;

@@ -8,7 +8,7 @@
 // Strip background and empty-window grey, and the PDF page background, as
 // the engine's ARGB fill colours.
 #define STRIP_COLOR 0xFF808080
-#define PAGE_COLOR 0xFFFFFFFF
+#define PAGE_COLOR  0xFFFFFFFF
 
 LRESULT CALLBACK ViewWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

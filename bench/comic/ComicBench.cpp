@@ -23,13 +23,18 @@
 HWND MainWindow;
 DocumentRecord Document;
 ViewStateRecord ViewState;
-void OnThumbDecoded(int, HBITMAP bitmap, int) { DeleteObject(bitmap); }
-FARPROC GetProcFromLibrary(const char* dllName, const char* procName) {
+void OnThumbDecoded(int, HBITMAP bitmap, int)
+{
+    DeleteObject(bitmap);
+}
+FARPROC GetProcFromLibrary(const char *dllName, const char *procName)
+{
     HMODULE module = LoadLibraryA(dllName);
     return module ? GetProcAddress(module, procName) : nullptr;
 }
 
-static std::string ReadAll(const wchar_t* path) {
+static std::string ReadAll(const wchar_t *path)
+{
     std::string data;
     HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return data;
@@ -40,7 +45,8 @@ static std::string ReadAll(const wchar_t* path) {
     return data;
 }
 
-static double Now() {
+static double Now()
+{
     LARGE_INTEGER count, frequency;
     QueryPerformanceCounter(&count);
     QueryPerformanceFrequency(&frequency);
@@ -48,7 +54,9 @@ static double Now() {
 }
 
 // Runs a step for about a second and prints milliseconds per run.
-template <typename Step> static void Measure(const char* name, Step step) {
+template <typename Step>
+static void Measure(const char *name, Step step)
+{
     int runs = 0;
     double start = Now(), elapsed = 0;
     do {
@@ -59,7 +67,8 @@ template <typename Step> static void Measure(const char* name, Step step) {
     printf("%-44s %9.2f ms  (%d runs)\n", name, elapsed * 1000.0 / runs, runs);
 }
 
-int wmain(int argc, wchar_t** argv) {
+int wmain(int argc, wchar_t **argv)
+{
     if (argc < 2) {
         fprintf(stderr, "usage: ComicBench <large.png>\n");
         return 2;
@@ -70,10 +79,10 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     ArchiveEntry entry = {};
-    entry.data = (const BYTE*)png.data();
+    entry.data = (const BYTE *)png.data();
     entry.packedSize = entry.unpackedSize = png.size();
     entry.method = METHOD_STORED;
-    IWICImagingFactory* factory = GetUiImagingFactory();
+    IWICImagingFactory *factory = GetUiImagingFactory();
     UINT width = 0, height = 0;
     if (!factory || !DecodeImage(factory, &entry, 0, 0, nullptr, &width, &height)) {
         fprintf(stderr, "WIC cannot open the image\n");
@@ -82,24 +91,20 @@ int wmain(int argc, wchar_t** argv) {
     printf("page image: %u x %u, %zu bytes\n", width, height, png.size());
 
     std::vector<BYTE> natural((size_t)width * height * 4);
-    Measure("decode at the natural size", [&] {
-        DecodeImage(factory, &entry, (int)width, (int)height, natural.data(), nullptr, nullptr);
-    });
+    Measure("decode at the natural size",
+            [&] { DecodeImage(factory, &entry, (int)width, (int)height, natural.data(), nullptr, nullptr); });
     int fitW = 860, fitH = (int)((uint64_t)height * 860 / width);
     std::vector<BYTE> fitted((size_t)fitW * fitH * 4);
-    Measure("decode scaled to an 860-pixel-wide view", [&] {
-        DecodeImage(factory, &entry, fitW, fitH, fitted.data(), nullptr, nullptr);
-    });
+    Measure("decode scaled to an 860-pixel-wide view",
+            [&] { DecodeImage(factory, &entry, fitW, fitH, fitted.data(), nullptr, nullptr); });
 
     // A paint bitmap the size of a large view.
     const int bw = 1600, bh = 1200;
     std::vector<BYTE> bitmap((size_t)bw * bh * 4);
-    Measure("draw 860-wide page, straight copy", [&] {
-        DrawPageImage(fitted.data(), fitW, fitH, bitmap.data(), bw, bh, 8, -100, fitW, fitH);
-    });
-    Measure("draw 100x100 page enlarged to fill the view", [&] {
-        DrawPageImage(natural.data(), 100, 100, bitmap.data(), bw, bh, 0, 0, bw, bh);
-    });
+    Measure("draw 860-wide page, straight copy",
+            [&] { DrawPageImage(fitted.data(), fitW, fitH, bitmap.data(), bw, bh, 8, -100, fitW, fitH); });
+    Measure("draw 100x100 page enlarged to fill the view",
+            [&] { DrawPageImage(natural.data(), 100, 100, bitmap.data(), bw, bh, 0, 0, bw, bh); });
     Measure("draw natural page enlarged 2x, clipped", [&] {
         DrawPageImage(natural.data(), (int)width, (int)height, bitmap.data(), bw, bh, -200, -300, (int)width * 2,
                       (int)height * 2);

@@ -14,9 +14,10 @@
 
 #include "archive/Inflate.h"
 
-static std::vector<BYTE> ReadFile(const std::string& path) {
+static std::vector<BYTE> ReadFile(const std::string &path)
+{
     std::vector<BYTE> bytes;
-    FILE* file = fopen(path.c_str(), "rb");
+    FILE *file = fopen(path.c_str(), "rb");
     if (!file) return bytes;
     BYTE buffer[65536];
     size_t got;
@@ -25,14 +26,16 @@ static std::vector<BYTE> ReadFile(const std::string& path) {
     return bytes;
 }
 
-static double Seconds() {
+static double Seconds()
+{
     timespec now;
     clock_gettime(CLOCK_MONOTONIC, &now);
     return (double)now.tv_sec + (double)now.tv_nsec * 1e-9;
 }
 
 // Runs one stream for about half a second and prints MB/s of output.
-static void Measure(const char* name, const std::vector<BYTE>& stream, size_t room) {
+static void Measure(const char *name, const std::vector<BYTE> &stream, size_t room)
+{
     std::vector<BYTE> out(room > 0 ? room : 1);
     long runs = 0;
     uint64_t bytes = 0;
@@ -47,17 +50,17 @@ static void Measure(const char* name, const std::vector<BYTE>& stream, size_t ro
         runs++;
         elapsed = Seconds() - start;
     } while (elapsed < 0.5);
-    printf("%-14s %8zu bytes  %9.1f MB/s  %8.1f us/run\n", name, room, bytes / elapsed / 1e6,
-           elapsed / runs * 1e6);
+    printf("%-14s %8zu bytes  %9.1f MB/s  %8.1f us/run\n", name, room, bytes / elapsed / 1e6, elapsed / runs * 1e6);
 }
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv)
+{
     if (argc != 2) {
         fprintf(stderr, "usage: %s FIXTURE_DIR\n", argv[0]);
         return 2;
     }
-    const char* names[] = {"text", "noise", "fixed", "mixed", "stored", "huffman-only"};
-    for (const char* name : names) {
+    const char *names[] = {"text", "noise", "fixed", "mixed", "stored", "huffman-only"};
+    for (const char *name : names) {
         std::string base = std::string(argv[1]) + "/deflate/" + name;
         std::vector<BYTE> stream = ReadFile(base + ".bin");
         std::vector<BYTE> expected = ReadFile(base + ".out");

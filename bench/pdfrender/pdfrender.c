@@ -18,156 +18,164 @@
 #include "view/Pdfium.h"
 
 #ifdef _WIN32
-static double NowMs(void) {
-  LARGE_INTEGER count, frequency;
-  QueryPerformanceCounter(&count);
-  QueryPerformanceFrequency(&frequency);
-  return (double)count.QuadPart * 1000.0 / (double)frequency.QuadPart;
+static double NowMs(void)
+{
+    LARGE_INTEGER count, frequency;
+    QueryPerformanceCounter(&count);
+    QueryPerformanceFrequency(&frequency);
+    return (double)count.QuadPart * 1000.0 / (double)frequency.QuadPart;
 }
 #else
 #include <time.h>
-static double NowMs(void) {
-  struct timespec now;
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
+static double NowMs(void)
+{
+    struct timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
 }
 #endif
 
 /* Reads a whole file into a new buffer; returns NULL on failure. */
-static unsigned char* ReadFile_(const char* path, size_t* size) {
-  FILE* f = fopen(path, "rb");
-  if (!f) return NULL;
-  fseek(f, 0, SEEK_END);
-  long length = ftell(f);
-  fseek(f, 0, SEEK_SET);
-  unsigned char* data = (unsigned char*)malloc(length > 0 ? (size_t)length : 1);
-  if (data && fread(data, 1, (size_t)length, f) != (size_t)length) {
-    free(data);
-    data = NULL;
-  }
-  fclose(f);
-  *size = (size_t)length;
-  return data;
+static unsigned char *ReadFile_(const char *path, size_t *size)
+{
+    FILE *f = fopen(path, "rb");
+    if (!f) return NULL;
+    fseek(f, 0, SEEK_END);
+    long length = ftell(f);
+    fseek(f, 0, SEEK_SET);
+    unsigned char *data = (unsigned char *)malloc(length > 0 ? (size_t)length : 1);
+    if (data && fread(data, 1, (size_t)length, f) != (size_t)length) {
+        free(data);
+        data = NULL;
+    }
+    fclose(f);
+    *size = (size_t)length;
+    return data;
 }
 
-static uint32_t Crc32(uint32_t crc, const unsigned char* p, size_t n) {
-  crc = ~crc;
-  while (n--) {
-    crc ^= *p++;
-    for (int k = 0; k < 8; k++) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
-  }
-  return ~crc;
+static uint32_t Crc32(uint32_t crc, const unsigned char *p, size_t n)
+{
+    crc = ~crc;
+    while (n--) {
+        crc ^= *p++;
+        for (int k = 0; k < 8; k++) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+    }
+    return ~crc;
 }
 
-static void Put32(unsigned char* p, uint32_t v) {
-  p[0] = (unsigned char)(v >> 24), p[1] = (unsigned char)(v >> 16);
-  p[2] = (unsigned char)(v >> 8), p[3] = (unsigned char)v;
+static void Put32(unsigned char *p, uint32_t v)
+{
+    p[0] = (unsigned char)(v >> 24), p[1] = (unsigned char)(v >> 16);
+    p[2] = (unsigned char)(v >> 8), p[3] = (unsigned char)v;
 }
 
-static void WriteChunk(FILE* f, const char* type, const unsigned char* data, size_t n) {
-  unsigned char head[8];
-  Put32(head, (uint32_t)n);
-  memcpy(head + 4, type, 4);
-  fwrite(head, 1, 8, f);
-  if (n) fwrite(data, 1, n, f); /* IEND has no data at all */
-  uint32_t crc = Crc32(Crc32(0, head + 4, 4), data, n);
-  Put32(head, crc);
-  fwrite(head, 1, 4, f);
+static void WriteChunk(FILE *f, const char *type, const unsigned char *data, size_t n)
+{
+    unsigned char head[8];
+    Put32(head, (uint32_t)n);
+    memcpy(head + 4, type, 4);
+    fwrite(head, 1, 8, f);
+    if (n) fwrite(data, 1, n, f); /* IEND has no data at all */
+    uint32_t crc = Crc32(Crc32(0, head + 4, 4), data, n);
+    Put32(head, crc);
+    fwrite(head, 1, 4, f);
 }
 
 /* Writes a BGRx bitmap as an RGB PNG with stored (uncompressed) deflate
 ** blocks: simple, and good enough for checks. */
-static int WritePng(const char* path, const unsigned char* bgrx, int width, int height, int stride) {
-  size_t row = (size_t)width * 3 + 1, raw = row * (size_t)height;
-  unsigned char* image = (unsigned char*)malloc(raw);
-  size_t blocks = raw / 65535 + 1;
-  unsigned char* z = (unsigned char*)malloc(raw + blocks * 5 + 6);
-  FILE* f = fopen(path, "wb");
-  if (!image || !z || !f) return 0;
-  for (int y = 0; y < height; y++) {
-    unsigned char* out = image + row * y;
-    const unsigned char* in = bgrx + (size_t)stride * y;
-    *out++ = 0;
-    for (int x = 0; x < width; x++, in += 4) *out++ = in[2], *out++ = in[1], *out++ = in[0];
-  }
-  size_t n = 0, done = 0;
-  uint32_t a = 1, b = 0;
-  z[n++] = 0x78, z[n++] = 0x01;
-  do {
-    size_t len = raw - done > 65535 ? 65535 : raw - done;
-    z[n++] = done + len == raw;
-    z[n++] = (unsigned char)len, z[n++] = (unsigned char)(len >> 8);
-    z[n++] = (unsigned char)~len, z[n++] = (unsigned char)(~len >> 8);
-    memcpy(z + n, image + done, len);
-    n += len, done += len;
-  } while (done < raw);
-  for (size_t i = 0; i < raw; i++) a = (a + image[i]) % 65521, b = (b + a) % 65521;
-  Put32(z + n, (b << 16) | a);
-  n += 4;
-  unsigned char header[13];
-  Put32(header, (uint32_t)width);
-  Put32(header + 4, (uint32_t)height);
-  header[8] = 8, header[9] = 2, header[10] = header[11] = header[12] = 0;
-  fwrite("\x89PNG\r\n\x1a\n", 1, 8, f);
-  WriteChunk(f, "IHDR", header, 13);
-  WriteChunk(f, "IDAT", z, n);
-  WriteChunk(f, "IEND", NULL, 0);
-  fclose(f);
-  free(image);
-  free(z);
-  return 1;
+static int WritePng(const char *path, const unsigned char *bgrx, int width, int height, int stride)
+{
+    size_t row = (size_t)width * 3 + 1, raw = row * (size_t)height;
+    unsigned char *image = (unsigned char *)malloc(raw);
+    size_t blocks = raw / 65535 + 1;
+    unsigned char *z = (unsigned char *)malloc(raw + blocks * 5 + 6);
+    FILE *f = fopen(path, "wb");
+    if (!image || !z || !f) return 0;
+    for (int y = 0; y < height; y++) {
+        unsigned char *out = image + row * y;
+        const unsigned char *in = bgrx + (size_t)stride * y;
+        *out++ = 0;
+        for (int x = 0; x < width; x++, in += 4) *out++ = in[2], *out++ = in[1], *out++ = in[0];
+    }
+    size_t n = 0, done = 0;
+    uint32_t a = 1, b = 0;
+    z[n++] = 0x78, z[n++] = 0x01;
+    do {
+        size_t len = raw - done > 65535 ? 65535 : raw - done;
+        z[n++] = done + len == raw;
+        z[n++] = (unsigned char)len, z[n++] = (unsigned char)(len >> 8);
+        z[n++] = (unsigned char)~len, z[n++] = (unsigned char)(~len >> 8);
+        memcpy(z + n, image + done, len);
+        n += len, done += len;
+    } while (done < raw);
+    for (size_t i = 0; i < raw; i++) a = (a + image[i]) % 65521, b = (b + a) % 65521;
+    Put32(z + n, (b << 16) | a);
+    n += 4;
+    unsigned char header[13];
+    Put32(header, (uint32_t)width);
+    Put32(header + 4, (uint32_t)height);
+    header[8] = 8, header[9] = 2, header[10] = header[11] = header[12] = 0;
+    fwrite("\x89PNG\r\n\x1a\n", 1, 8, f);
+    WriteChunk(f, "IHDR", header, 13);
+    WriteChunk(f, "IDAT", z, n);
+    WriteChunk(f, "IEND", NULL, 0);
+    fclose(f);
+    free(image);
+    free(z);
+    return 1;
 }
 
-int main(int argc, char** argv) {
-  if (argc != 5 && argc != 6) {
-    fprintf(stderr, "usage: pdfrender FILE FIRST LAST WIDTH [OUT.png]\n");
-    return 2;
-  }
-  int first = atoi(argv[2]), last = atoi(argv[3]), width = atoi(argv[4]);
-  size_t size;
-  unsigned char* data = ReadFile_(argv[1], &size);
-  if (!data || first < 1 || last < first || width < 1) {
-    fprintf(stderr, "pdfrender: bad arguments or unreadable file\n");
-    return 2;
-  }
-  double start = NowMs();
-  FPDF_InitLibrary();
-  FPDF_DOCUMENT document = FPDF_LoadMemDocument64(data, size, NULL);
-  if (!document) {
-    fprintf(stderr, "pdfrender: cannot open %s (error %lu)\n", argv[1], FPDF_GetLastError());
-    return 1;
-  }
-  int count = FPDF_GetPageCount(document);
-  double opened = NowMs();
-  if (last > count) last = count;
-  int rendered = 0;
-  for (int index = first - 1; index < last; index++) {
-    double w, h;
-    if (!FPDF_GetPageSizeByIndex(document, index, &w, &h)) continue;
-    int height = (int)(width * h / w + 0.5);
-    FPDF_PAGE page = FPDF_LoadPage(document, index);
-    FPDF_BITMAP bitmap = FPDFBitmap_Create(width, height, 0);
-    if (!page || !bitmap) {
-      fprintf(stderr, "pdfrender: page %d failed\n", index + 1);
-      return 1;
+int main(int argc, char **argv)
+{
+    if (argc != 5 && argc != 6) {
+        fprintf(stderr, "usage: pdfrender FILE FIRST LAST WIDTH [OUT.png]\n");
+        return 2;
     }
-    FPDFBitmap_FillRect(bitmap, 0, 0, width, height, 0xFFFFFFFF);
-    FPDF_RenderPageBitmap(bitmap, page, 0, 0, width, height, 0, FPDF_ANNOT | FPDF_LCD_TEXT);
-    rendered++;
-    if (index == last - 1 && argc == 6 &&
-        !WritePng(argv[5], (const unsigned char*)FPDFBitmap_GetBuffer(bitmap), width, height,
-                  FPDFBitmap_GetStride(bitmap))) {
-      fprintf(stderr, "pdfrender: cannot write %s\n", argv[5]);
-      return 1;
+    int first = atoi(argv[2]), last = atoi(argv[3]), width = atoi(argv[4]);
+    size_t size;
+    unsigned char *data = ReadFile_(argv[1], &size);
+    if (!data || first < 1 || last < first || width < 1) {
+        fprintf(stderr, "pdfrender: bad arguments or unreadable file\n");
+        return 2;
     }
-    FPDFBitmap_Destroy(bitmap);
-    FPDF_ClosePage(page);
-  }
-  double finished = NowMs();
-  printf("pages %d\nopen_ms %.1f\nrendered %d\nms_per_page %.2f\n", count, opened - start,
-         rendered, rendered ? (finished - opened) / rendered : 0.0);
-  FPDF_CloseDocument(document);
-  FPDF_DestroyLibrary();
-  free(data);
-  return 0;
+    double start = NowMs();
+    FPDF_InitLibrary();
+    FPDF_DOCUMENT document = FPDF_LoadMemDocument64(data, size, NULL);
+    if (!document) {
+        fprintf(stderr, "pdfrender: cannot open %s (error %lu)\n", argv[1], FPDF_GetLastError());
+        return 1;
+    }
+    int count = FPDF_GetPageCount(document);
+    double opened = NowMs();
+    if (last > count) last = count;
+    int rendered = 0;
+    for (int index = first - 1; index < last; index++) {
+        double w, h;
+        if (!FPDF_GetPageSizeByIndex(document, index, &w, &h)) continue;
+        int height = (int)(width * h / w + 0.5);
+        FPDF_PAGE page = FPDF_LoadPage(document, index);
+        FPDF_BITMAP bitmap = FPDFBitmap_Create(width, height, 0);
+        if (!page || !bitmap) {
+            fprintf(stderr, "pdfrender: page %d failed\n", index + 1);
+            return 1;
+        }
+        FPDFBitmap_FillRect(bitmap, 0, 0, width, height, 0xFFFFFFFF);
+        FPDF_RenderPageBitmap(bitmap, page, 0, 0, width, height, 0, FPDF_ANNOT | FPDF_LCD_TEXT);
+        rendered++;
+        if (index == last - 1 && argc == 6 &&
+            !WritePng(argv[5], (const unsigned char *)FPDFBitmap_GetBuffer(bitmap), width, height,
+                      FPDFBitmap_GetStride(bitmap))) {
+            fprintf(stderr, "pdfrender: cannot write %s\n", argv[5]);
+            return 1;
+        }
+        FPDFBitmap_Destroy(bitmap);
+        FPDF_ClosePage(page);
+    }
+    double finished = NowMs();
+    printf("pages %d\nopen_ms %.1f\nrendered %d\nms_per_page %.2f\n", count, opened - start, rendered,
+           rendered ? (finished - opened) / rendered : 0.0);
+    FPDF_CloseDocument(document);
+    FPDF_DestroyLibrary();
+    free(data);
+    return 0;
 }

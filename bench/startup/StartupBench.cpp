@@ -19,7 +19,8 @@
 
 #include "view/Pdfium.h"
 
-namespace {
+namespace
+{
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
 {

@@ -16,652 +16,687 @@
 #include <stdlib.h>
 #include <string.h>
 
-_Static_assert(sizeof(void*) == 8, "handles need 64-bit pointers");
+_Static_assert(sizeof(void *) == 8, "handles need 64-bit pointers");
 
 /* A document's bytes: either the caller's memory, read in place, or the
 ** caller's own FPDF_FILEACCESS. */
 typedef struct {
-  int used;
-  uint32_t document;
-  const unsigned char* data;
-  size_t size;
-  FPDF_FILEACCESS access;
+    int used;
+    uint32_t document;
+    const unsigned char *data;
+    size_t size;
+    FPDF_FILEACCESS access;
 } Source;
 
-static Source* Sources;
+static Source *Sources;
 static uint32_t SourceCount;
 static int OpenDocuments;
 static int LibraryWanted;
 static long HostLastError = -1;
 static int BitmapsAlive;
-static IFSDK_PAUSE* CurrentPause;
+static IFSDK_PAUSE *CurrentPause;
 static uint32_t Scratch; /* 64 bytes in the module for out-parameters */
 
-int EngineBitmapsAlive(void) { return BitmapsAlive; }
+int EngineBitmapsAlive(void)
+{
+    return BitmapsAlive;
+}
 
 /* ---- Instance management ------------------------------------------- */
 
 /* Starts an instance and initialises the library in it, once both are
 ** wanted.  Returns nonzero when the engine is usable. */
-static int EnsureEngine(void) {
-  if (EngineState == ENGINE_READY) return 1;
-  if (EngineState == ENGINE_FAILED) {
-    /* A failed instance is replaced only when no document depends on it. */
-    if (OpenDocuments > 0) return 0;
-    EngineStop();
-  }
-  if (!LibraryWanted || !EngineStart()) return 0;
-  BitmapsAlive = 0;
-  ENGINE_ENTER(0);
-  Z_pdfiumZ_FPDF_InitLibrary(&EngineModule);
-  Scratch = Z_pdfiumZ_malloc(&EngineModule, 64);
-  ENGINE_LEAVE();
-  if (!Scratch) {
-    EngineState = ENGINE_FAILED;
-    return 0;
-  }
-  return 1;
-}
-
-FPDF_EXPORT void FPDF_CALLCONV FPDF_InitLibrary(void) {
-  LibraryWanted = 1;
-  EnsureEngine();
-}
-
-FPDF_EXPORT void FPDF_CALLCONV FPDF_InitLibraryWithConfig(const FPDF_LIBRARY_CONFIG* config) {
-  (void)config; /* font paths and V8 do not apply to this build */
-  FPDF_InitLibrary();
-}
-
-FPDF_EXPORT void FPDF_CALLCONV FPDF_DestroyLibrary(void) {
-  LibraryWanted = 0;
-  if (EngineState == ENGINE_READY) {
-    if (EngineEnter()) {
-      if (!__builtin_setjmp(EngineTrapJump)) Z_pdfiumZ_FPDF_DestroyLibrary(&EngineModule);
-      EngineLeave();
+static int EnsureEngine(void)
+{
+    if (EngineState == ENGINE_READY) return 1;
+    if (EngineState == ENGINE_FAILED) {
+        /* A failed instance is replaced only when no document depends on it. */
+        if (OpenDocuments > 0) return 0;
+        EngineStop();
     }
-  }
-  EngineStop();
-  free(Sources);
-  Sources = NULL;
-  SourceCount = 0;
-  OpenDocuments = 0;
+    if (!LibraryWanted || !EngineStart()) return 0;
+    BitmapsAlive = 0;
+    ENGINE_ENTER(0);
+    Z_pdfiumZ_FPDF_InitLibrary(&EngineModule);
+    Scratch = Z_pdfiumZ_malloc(&EngineModule, 64);
+    ENGINE_LEAVE();
+    if (!Scratch) {
+        EngineState = ENGINE_FAILED;
+        return 0;
+    }
+    return 1;
 }
 
-FPDF_EXPORT unsigned long FPDF_CALLCONV FPDF_GetLastError(void) {
-  if (HostLastError >= 0) return (unsigned long)HostLastError;
-  ENGINE_ENTER(FPDF_ERR_UNKNOWN);
-  unsigned long error = Z_pdfiumZ_FPDF_GetLastError(&EngineModule);
-  ENGINE_LEAVE();
-  return error;
+FPDF_EXPORT void FPDF_CALLCONV FPDF_InitLibrary(void)
+{
+    LibraryWanted = 1;
+    EnsureEngine();
+}
+
+FPDF_EXPORT void FPDF_CALLCONV FPDF_InitLibraryWithConfig(const FPDF_LIBRARY_CONFIG *config)
+{
+    (void)config; /* font paths and V8 do not apply to this build */
+    FPDF_InitLibrary();
+}
+
+FPDF_EXPORT void FPDF_CALLCONV FPDF_DestroyLibrary(void)
+{
+    LibraryWanted = 0;
+    if (EngineState == ENGINE_READY) {
+        if (EngineEnter()) {
+            if (!__builtin_setjmp(EngineTrapJump)) Z_pdfiumZ_FPDF_DestroyLibrary(&EngineModule);
+            EngineLeave();
+        }
+    }
+    EngineStop();
+    free(Sources);
+    Sources = NULL;
+    SourceCount = 0;
+    OpenDocuments = 0;
+}
+
+FPDF_EXPORT unsigned long FPDF_CALLCONV FPDF_GetLastError(void)
+{
+    if (HostLastError >= 0) return (unsigned long)HostLastError;
+    ENGINE_ENTER(FPDF_ERR_UNKNOWN);
+    unsigned long error = Z_pdfiumZ_FPDF_GetLastError(&EngineModule);
+    ENGINE_LEAVE();
+    return error;
 }
 
 /* ---- Module memory helpers (call only inside a guarded call) ------- */
 
 /* Copies `size` bytes into a new module block; 0 when out of memory. */
-static uint32_t CopyIn(const void* data, size_t size) {
-  if (size > 0x7fffffff) return 0;
-  uint32_t block = Z_pdfiumZ_malloc(&EngineModule, (uint32_t)size);
-  if (block && ModuleRange(block, size)) memcpy(ModulePointer(block), data, size);
-  return block;
+static uint32_t CopyIn(const void *data, size_t size)
+{
+    if (size > 0x7fffffff) return 0;
+    uint32_t block = Z_pdfiumZ_malloc(&EngineModule, (uint32_t)size);
+    if (block && ModuleRange(block, size)) memcpy(ModulePointer(block), data, size);
+    return block;
 }
 
-static uint32_t CopyInString(const char* text) {
-  return text ? CopyIn(text, strlen(text) + 1) : 0;
+static uint32_t CopyInString(const char *text)
+{
+    return text ? CopyIn(text, strlen(text) + 1) : 0;
 }
 
-static double LoadDouble(uint32_t address) {
-  double value;
-  memcpy(&value, ModulePointer(address), sizeof value);
-  return value;
+static double LoadDouble(uint32_t address)
+{
+    double value;
+    memcpy(&value, ModulePointer(address), sizeof value);
+    return value;
 }
 
-static int LoadInt(uint32_t address) {
-  int value;
-  memcpy(&value, ModulePointer(address), sizeof value);
-  return value;
+static int LoadInt(uint32_t address)
+{
+    int value;
+    memcpy(&value, ModulePointer(address), sizeof value);
+    return value;
 }
 
 /* ---- Documents ------------------------------------------------------- */
 
 /* Claims a free source slot; returns its index + 1, or 0. */
-static uint32_t ClaimSource(void) {
-  for (uint32_t i = 0; i < SourceCount; i++)
-    if (!Sources[i].used) {
-      memset(&Sources[i], 0, sizeof Sources[i]);
-      Sources[i].used = 1;
-      return i + 1;
-    }
-  uint32_t count = SourceCount ? SourceCount * 2 : 4;
-  Source* grown = (Source*)realloc(Sources, count * sizeof *grown);
-  if (!grown) return 0;
-  memset(grown + SourceCount, 0, (count - SourceCount) * sizeof *grown);
-  Sources = grown;
-  uint32_t slot = SourceCount;
-  SourceCount = count;
-  Sources[slot].used = 1;
-  return slot + 1;
+static uint32_t ClaimSource(void)
+{
+    for (uint32_t i = 0; i < SourceCount; i++)
+        if (!Sources[i].used) {
+            memset(&Sources[i], 0, sizeof Sources[i]);
+            Sources[i].used = 1;
+            return i + 1;
+        }
+    uint32_t count = SourceCount ? SourceCount * 2 : 4;
+    Source *grown = (Source *)realloc(Sources, count * sizeof *grown);
+    if (!grown) return 0;
+    memset(grown + SourceCount, 0, (count - SourceCount) * sizeof *grown);
+    Sources = grown;
+    uint32_t slot = SourceCount;
+    SourceCount = count;
+    Sources[slot].used = 1;
+    return slot + 1;
 }
 
 /* The module reads a document through this: copy the requested block from
 ** the caller's memory, or have the caller's reader write it in place. */
-uint32_t HostGetBlock(void* instance, uint32_t param, uint32_t position,
-                      uint32_t buffer, uint32_t size) {
-  (void)instance;
-  if (param == 0 || param > SourceCount || !Sources[param - 1].used) return 0;
-  if (!ModuleRange(buffer, size)) return 0;
-  Source* source = &Sources[param - 1];
-  if (source->data) {
-    if ((uint64_t)position + size > source->size) return 0;
-    memcpy(ModulePointer(buffer), source->data + position, size);
-    return 1;
-  }
-  if (!source->access.m_GetBlock) return 0;
-  return source->access.m_GetBlock(source->access.m_Param, position,
-                                   ModulePointer(buffer), size) != 0;
+uint32_t HostGetBlock(void *instance, uint32_t param, uint32_t position, uint32_t buffer, uint32_t size)
+{
+    (void)instance;
+    if (param == 0 || param > SourceCount || !Sources[param - 1].used) return 0;
+    if (!ModuleRange(buffer, size)) return 0;
+    Source *source = &Sources[param - 1];
+    if (source->data) {
+        if ((uint64_t)position + size > source->size) return 0;
+        memcpy(ModulePointer(buffer), source->data + position, size);
+        return 1;
+    }
+    if (!source->access.m_GetBlock) return 0;
+    return source->access.m_GetBlock(source->access.m_Param, position, ModulePointer(buffer), size) != 0;
 }
 
 /* Opens a document from a claimed source through the module's
 ** FPDF_LoadCustomDocument: the module gets a file length, the table index
 ** of HostGetBlock and the source number, so nothing is copied up front. */
-static FPDF_DOCUMENT LoadSource(uint32_t slot, uint64_t length, FPDF_BYTESTRING password) {
-  HostLastError = -1;
-  if (length > 0xffffffffu) {
-    Sources[slot - 1].used = 0;
-    HostLastError = FPDF_ERR_FILE; /* the module's file offsets are 32-bit */
-    return NULL;
-  }
-  if (!EnsureEngine()) {
-    Sources[slot - 1].used = 0;
-    HostLastError = FPDF_ERR_UNKNOWN;
-    return NULL;
-  }
-  ENGINE_ENTER((Sources[slot - 1].used = 0, HostLastError = FPDF_ERR_UNKNOWN, NULL));
-  uint32_t access = Z_pdfiumZ_malloc(&EngineModule, 12);
-  uint32_t secret = CopyInString(password);
-  uint32_t document = 0;
-  if (access && (secret || !password)) {
-    uint32_t fields[3] = {(uint32_t)length, EngineGetBlockIndex, slot};
-    memcpy(ModulePointer(access), fields, sizeof fields);
-    document = Z_pdfiumZ_FPDF_LoadCustomDocument(&EngineModule, access, secret);
-  }
-  if (secret) Z_pdfiumZ_free(&EngineModule, secret);
-  if (access) Z_pdfiumZ_free(&EngineModule, access);
-  if (!access || (password && !secret)) HostLastError = FPDF_ERR_UNKNOWN;
-  ENGINE_LEAVE();
-  if (!document) {
-    Sources[slot - 1].used = 0;
-    return NULL;
-  }
-  Sources[slot - 1].document = document;
-  OpenDocuments++;
-  return (FPDF_DOCUMENT)ToHandle(document);
+static FPDF_DOCUMENT LoadSource(uint32_t slot, uint64_t length, FPDF_BYTESTRING password)
+{
+    HostLastError = -1;
+    if (length > 0xffffffffu) {
+        Sources[slot - 1].used = 0;
+        HostLastError = FPDF_ERR_FILE; /* the module's file offsets are 32-bit */
+        return NULL;
+    }
+    if (!EnsureEngine()) {
+        Sources[slot - 1].used = 0;
+        HostLastError = FPDF_ERR_UNKNOWN;
+        return NULL;
+    }
+    ENGINE_ENTER((Sources[slot - 1].used = 0, HostLastError = FPDF_ERR_UNKNOWN, NULL));
+    uint32_t access = Z_pdfiumZ_malloc(&EngineModule, 12);
+    uint32_t secret = CopyInString(password);
+    uint32_t document = 0;
+    if (access && (secret || !password)) {
+        uint32_t fields[3] = {(uint32_t)length, EngineGetBlockIndex, slot};
+        memcpy(ModulePointer(access), fields, sizeof fields);
+        document = Z_pdfiumZ_FPDF_LoadCustomDocument(&EngineModule, access, secret);
+    }
+    if (secret) Z_pdfiumZ_free(&EngineModule, secret);
+    if (access) Z_pdfiumZ_free(&EngineModule, access);
+    if (!access || (password && !secret)) HostLastError = FPDF_ERR_UNKNOWN;
+    ENGINE_LEAVE();
+    if (!document) {
+        Sources[slot - 1].used = 0;
+        return NULL;
+    }
+    Sources[slot - 1].document = document;
+    OpenDocuments++;
+    return (FPDF_DOCUMENT)ToHandle(document);
 }
 
-FPDF_EXPORT FPDF_DOCUMENT FPDF_CALLCONV FPDF_LoadMemDocument64(const void* data_buf, size_t size,
-                                                             FPDF_BYTESTRING password) {
-  uint32_t slot;
-  if (!data_buf && size) return NULL;
-  slot = ClaimSource();
-  if (!slot) {
-    HostLastError = FPDF_ERR_UNKNOWN;
-    return NULL;
-  }
-  Sources[slot - 1].data = (const unsigned char*)data_buf;
-  Sources[slot - 1].size = size;
-  return LoadSource(slot, size, password);
+FPDF_EXPORT FPDF_DOCUMENT FPDF_CALLCONV FPDF_LoadMemDocument64(const void *data_buf, size_t size,
+                                                               FPDF_BYTESTRING password)
+{
+    uint32_t slot;
+    if (!data_buf && size) return NULL;
+    slot = ClaimSource();
+    if (!slot) {
+        HostLastError = FPDF_ERR_UNKNOWN;
+        return NULL;
+    }
+    Sources[slot - 1].data = (const unsigned char *)data_buf;
+    Sources[slot - 1].size = size;
+    return LoadSource(slot, size, password);
 }
 
-FPDF_EXPORT FPDF_DOCUMENT FPDF_CALLCONV FPDF_LoadMemDocument(const void* data_buf, int size,
-                                                           FPDF_BYTESTRING password) {
-  if (size < 0) {
-    HostLastError = FPDF_ERR_FILE;
-    return NULL;
-  }
-  return FPDF_LoadMemDocument64(data_buf, (size_t)size, password);
+FPDF_EXPORT FPDF_DOCUMENT FPDF_CALLCONV FPDF_LoadMemDocument(const void *data_buf, int size, FPDF_BYTESTRING password)
+{
+    if (size < 0) {
+        HostLastError = FPDF_ERR_FILE;
+        return NULL;
+    }
+    return FPDF_LoadMemDocument64(data_buf, (size_t)size, password);
 }
 
-FPDF_EXPORT FPDF_DOCUMENT FPDF_CALLCONV FPDF_LoadCustomDocument(FPDF_FILEACCESS* pFileAccess,
-                                                              FPDF_BYTESTRING password) {
-  uint32_t slot;
-  if (!pFileAccess || !pFileAccess->m_GetBlock) return NULL;
-  slot = ClaimSource();
-  if (!slot) {
-    HostLastError = FPDF_ERR_UNKNOWN;
-    return NULL;
-  }
-  Sources[slot - 1].access = *pFileAccess;
-  return LoadSource(slot, pFileAccess->m_FileLen, password);
+FPDF_EXPORT FPDF_DOCUMENT FPDF_CALLCONV FPDF_LoadCustomDocument(FPDF_FILEACCESS *pFileAccess, FPDF_BYTESTRING password)
+{
+    uint32_t slot;
+    if (!pFileAccess || !pFileAccess->m_GetBlock) return NULL;
+    slot = ClaimSource();
+    if (!slot) {
+        HostLastError = FPDF_ERR_UNKNOWN;
+        return NULL;
+    }
+    Sources[slot - 1].access = *pFileAccess;
+    return LoadSource(slot, pFileAccess->m_FileLen, password);
 }
 
 /* Closing always releases the source, even when the engine has failed and
 ** the module cannot be asked; the last close lets a new instance start. */
-FPDF_EXPORT void FPDF_CALLCONV FPDF_CloseDocument(FPDF_DOCUMENT document) {
-  uint32_t address;
-  if (!FromHandle(document, &address)) return;
-  for (uint32_t i = 0; i < SourceCount; i++)
-    if (Sources[i].used && Sources[i].document == address) {
-      Sources[i].used = 0;
-      OpenDocuments--;
-      break;
+FPDF_EXPORT void FPDF_CALLCONV FPDF_CloseDocument(FPDF_DOCUMENT document)
+{
+    uint32_t address;
+    if (!FromHandle(document, &address)) return;
+    for (uint32_t i = 0; i < SourceCount; i++)
+        if (Sources[i].used && Sources[i].document == address) {
+            Sources[i].used = 0;
+            OpenDocuments--;
+            break;
+        }
+    if (EngineEnter()) {
+        if (!__builtin_setjmp(EngineTrapJump))
+            Z_pdfiumZ_FPDF_CloseDocument(&EngineModule, address);
+        else
+            EngineTrapped();
+        EngineLeave();
     }
-  if (EngineEnter()) {
-    if (!__builtin_setjmp(EngineTrapJump)) Z_pdfiumZ_FPDF_CloseDocument(&EngineModule, address);
-    else EngineTrapped();
-    EngineLeave();
-  }
 }
 
-FPDF_EXPORT int FPDF_CALLCONV FPDF_GetPageCount(FPDF_DOCUMENT document) {
-  uint32_t address;
-  if (!FromHandle(document, &address)) return 0;
-  ENGINE_ENTER(0);
-  int count = (int)Z_pdfiumZ_FPDF_GetPageCount(&EngineModule, address);
-  ENGINE_LEAVE();
-  return count;
+FPDF_EXPORT int FPDF_CALLCONV FPDF_GetPageCount(FPDF_DOCUMENT document)
+{
+    uint32_t address;
+    if (!FromHandle(document, &address)) return 0;
+    ENGINE_ENTER(0);
+    int count = (int)Z_pdfiumZ_FPDF_GetPageCount(&EngineModule, address);
+    ENGINE_LEAVE();
+    return count;
 }
 
-FPDF_EXPORT int FPDF_CALLCONV FPDF_GetPageSizeByIndex(FPDF_DOCUMENT document, int page_index,
-                                                    double* width, double* height) {
-  uint32_t address;
-  if (!FromHandle(document, &address)) return 0;
-  ENGINE_ENTER(0);
-  int ok = (int)Z_pdfiumZ_FPDF_GetPageSizeByIndex(&EngineModule, address, (uint32_t)page_index,
-                                                  width ? Scratch : 0, height ? Scratch + 8 : 0);
-  if (ok && width && height) {
-    *width = LoadDouble(Scratch);
-    *height = LoadDouble(Scratch + 8);
-  }
-  ENGINE_LEAVE();
-  return ok;
+FPDF_EXPORT int FPDF_CALLCONV FPDF_GetPageSizeByIndex(FPDF_DOCUMENT document, int page_index, double *width,
+                                                      double *height)
+{
+    uint32_t address;
+    if (!FromHandle(document, &address)) return 0;
+    ENGINE_ENTER(0);
+    int ok = (int)Z_pdfiumZ_FPDF_GetPageSizeByIndex(&EngineModule, address, (uint32_t)page_index, width ? Scratch : 0,
+                                                    height ? Scratch + 8 : 0);
+    if (ok && width && height) {
+        *width = LoadDouble(Scratch);
+        *height = LoadDouble(Scratch + 8);
+    }
+    ENGINE_LEAVE();
+    return ok;
 }
 
 /* ---- Pages --------------------------------------------------------------- */
 
-FPDF_EXPORT FPDF_PAGE FPDF_CALLCONV FPDF_LoadPage(FPDF_DOCUMENT document, int page_index) {
-  uint32_t address;
-  if (!FromHandle(document, &address)) return NULL;
-  ENGINE_ENTER(NULL);
-  uint32_t page = Z_pdfiumZ_FPDF_LoadPage(&EngineModule, address, (uint32_t)page_index);
-  ENGINE_LEAVE();
-  return (FPDF_PAGE)ToHandle(page);
+FPDF_EXPORT FPDF_PAGE FPDF_CALLCONV FPDF_LoadPage(FPDF_DOCUMENT document, int page_index)
+{
+    uint32_t address;
+    if (!FromHandle(document, &address)) return NULL;
+    ENGINE_ENTER(NULL);
+    uint32_t page = Z_pdfiumZ_FPDF_LoadPage(&EngineModule, address, (uint32_t)page_index);
+    ENGINE_LEAVE();
+    return (FPDF_PAGE)ToHandle(page);
 }
 
-FPDF_EXPORT void FPDF_CALLCONV FPDF_ClosePage(FPDF_PAGE page) {
-  uint32_t address;
-  if (!FromHandle(page, &address)) return;
-  ENGINE_ENTER();
-  Z_pdfiumZ_FPDF_ClosePage(&EngineModule, address);
-  ENGINE_LEAVE();
+FPDF_EXPORT void FPDF_CALLCONV FPDF_ClosePage(FPDF_PAGE page)
+{
+    uint32_t address;
+    if (!FromHandle(page, &address)) return;
+    ENGINE_ENTER();
+    Z_pdfiumZ_FPDF_ClosePage(&EngineModule, address);
+    ENGINE_LEAVE();
 }
 
-FPDF_EXPORT double FPDF_CALLCONV FPDF_GetPageWidth(FPDF_PAGE page) {
-  uint32_t address;
-  if (!FromHandle(page, &address)) return 0;
-  ENGINE_ENTER(0);
-  double width = Z_pdfiumZ_FPDF_GetPageWidth(&EngineModule, address);
-  ENGINE_LEAVE();
-  return width;
+FPDF_EXPORT double FPDF_CALLCONV FPDF_GetPageWidth(FPDF_PAGE page)
+{
+    uint32_t address;
+    if (!FromHandle(page, &address)) return 0;
+    ENGINE_ENTER(0);
+    double width = Z_pdfiumZ_FPDF_GetPageWidth(&EngineModule, address);
+    ENGINE_LEAVE();
+    return width;
 }
 
-FPDF_EXPORT double FPDF_CALLCONV FPDF_GetPageHeight(FPDF_PAGE page) {
-  uint32_t address;
-  if (!FromHandle(page, &address)) return 0;
-  ENGINE_ENTER(0);
-  double height = Z_pdfiumZ_FPDF_GetPageHeight(&EngineModule, address);
-  ENGINE_LEAVE();
-  return height;
+FPDF_EXPORT double FPDF_CALLCONV FPDF_GetPageHeight(FPDF_PAGE page)
+{
+    uint32_t address;
+    if (!FromHandle(page, &address)) return 0;
+    ENGINE_ENTER(0);
+    double height = Z_pdfiumZ_FPDF_GetPageHeight(&EngineModule, address);
+    ENGINE_LEAVE();
+    return height;
 }
 
 /* ---- Bitmaps ------------------------------------------------------------- */
 
-FPDF_EXPORT FPDF_BITMAP FPDF_CALLCONV FPDFBitmap_Create(int width, int height, int alpha) {
-  if (!EnsureEngine()) return NULL;
-  ENGINE_ENTER(NULL);
-  uint32_t bitmap = Z_pdfiumZ_FPDFBitmap_Create(&EngineModule, (uint32_t)width,
-                                                (uint32_t)height, (uint32_t)alpha);
-  ENGINE_LEAVE();
-  if (bitmap) BitmapsAlive++;
-  return (FPDF_BITMAP)ToHandle(bitmap);
+FPDF_EXPORT FPDF_BITMAP FPDF_CALLCONV FPDFBitmap_Create(int width, int height, int alpha)
+{
+    if (!EnsureEngine()) return NULL;
+    ENGINE_ENTER(NULL);
+    uint32_t bitmap = Z_pdfiumZ_FPDFBitmap_Create(&EngineModule, (uint32_t)width, (uint32_t)height, (uint32_t)alpha);
+    ENGINE_LEAVE();
+    if (bitmap) BitmapsAlive++;
+    return (FPDF_BITMAP)ToHandle(bitmap);
 }
 
-FPDF_EXPORT FPDF_BOOL FPDF_CALLCONV FPDFBitmap_FillRect(FPDF_BITMAP bitmap, int left, int top,
-                                                      int width, int height, FPDF_DWORD color) {
-  uint32_t address;
-  if (!FromHandle(bitmap, &address)) return 0;
-  ENGINE_ENTER(0);
-  FPDF_BOOL ok = (FPDF_BOOL)Z_pdfiumZ_FPDFBitmap_FillRect(
-      &EngineModule, address, (uint32_t)left, (uint32_t)top, (uint32_t)width,
-      (uint32_t)height, (uint32_t)color);
-  ENGINE_LEAVE();
-  return ok;
+FPDF_EXPORT FPDF_BOOL FPDF_CALLCONV FPDFBitmap_FillRect(FPDF_BITMAP bitmap, int left, int top, int width, int height,
+                                                        FPDF_DWORD color)
+{
+    uint32_t address;
+    if (!FromHandle(bitmap, &address)) return 0;
+    ENGINE_ENTER(0);
+    FPDF_BOOL ok = (FPDF_BOOL)Z_pdfiumZ_FPDFBitmap_FillRect(&EngineModule, address, (uint32_t)left, (uint32_t)top,
+                                                            (uint32_t)width, (uint32_t)height, (uint32_t)color);
+    ENGINE_LEAVE();
+    return ok;
 }
 
 /* The buffer lives in the linear memory, which never moves, so the pointer
 ** stays valid until the bitmap is destroyed. */
-FPDF_EXPORT void* FPDF_CALLCONV FPDFBitmap_GetBuffer(FPDF_BITMAP bitmap) {
-  uint32_t address;
-  if (!FromHandle(bitmap, &address)) return NULL;
-  ENGINE_ENTER(NULL);
-  uint32_t buffer = Z_pdfiumZ_FPDFBitmap_GetBuffer(&EngineModule, address);
-  ENGINE_LEAVE();
-  return buffer && ModuleRange(buffer, 1) ? ModulePointer(buffer) : NULL;
+FPDF_EXPORT void *FPDF_CALLCONV FPDFBitmap_GetBuffer(FPDF_BITMAP bitmap)
+{
+    uint32_t address;
+    if (!FromHandle(bitmap, &address)) return NULL;
+    ENGINE_ENTER(NULL);
+    uint32_t buffer = Z_pdfiumZ_FPDFBitmap_GetBuffer(&EngineModule, address);
+    ENGINE_LEAVE();
+    return buffer && ModuleRange(buffer, 1) ? ModulePointer(buffer) : NULL;
 }
 
-#define BITMAP_QUERY(name)                                           \
-  FPDF_EXPORT int FPDF_CALLCONV name(FPDF_BITMAP bitmap) {           \
-    uint32_t address;                                                \
-    if (!FromHandle(bitmap, &address)) return 0;                     \
-    ENGINE_ENTER(0);                                                 \
-    int value = (int)Z_pdfiumZ_##name(&EngineModule, address);       \
-    ENGINE_LEAVE();                                                  \
-    return value;                                                    \
-  }
+#define BITMAP_QUERY(name)                                                                                             \
+    FPDF_EXPORT int FPDF_CALLCONV name(FPDF_BITMAP bitmap)                                                             \
+    {                                                                                                                  \
+        uint32_t address;                                                                                              \
+        if (!FromHandle(bitmap, &address)) return 0;                                                                   \
+        ENGINE_ENTER(0);                                                                                               \
+        int value = (int)Z_pdfiumZ_##name(&EngineModule, address);                                                     \
+        ENGINE_LEAVE();                                                                                                \
+        return value;                                                                                                  \
+    }
 
 BITMAP_QUERY(FPDFBitmap_GetWidth)
 BITMAP_QUERY(FPDFBitmap_GetHeight)
 BITMAP_QUERY(FPDFBitmap_GetStride)
 
-FPDF_EXPORT void FPDF_CALLCONV FPDFBitmap_Destroy(FPDF_BITMAP bitmap) {
-  uint32_t address;
-  if (!FromHandle(bitmap, &address)) return;
-  if (BitmapsAlive > 0) BitmapsAlive--;
-  ENGINE_ENTER();
-  Z_pdfiumZ_FPDFBitmap_Destroy(&EngineModule, address);
-  ENGINE_LEAVE();
+FPDF_EXPORT void FPDF_CALLCONV FPDFBitmap_Destroy(FPDF_BITMAP bitmap)
+{
+    uint32_t address;
+    if (!FromHandle(bitmap, &address)) return;
+    if (BitmapsAlive > 0) BitmapsAlive--;
+    ENGINE_ENTER();
+    Z_pdfiumZ_FPDFBitmap_Destroy(&EngineModule, address);
+    ENGINE_LEAVE();
 }
 
 /* ---- Rendering ----------------------------------------------------------- */
 
-FPDF_EXPORT void FPDF_CALLCONV FPDF_RenderPageBitmap(FPDF_BITMAP bitmap, FPDF_PAGE page,
-                                                   int start_x, int start_y, int size_x,
-                                                   int size_y, int rotate, int flags) {
-  uint32_t b, p;
-  if (!FromHandle(bitmap, &b) || !FromHandle(page, &p)) return;
-  ENGINE_ENTER();
-  Z_pdfiumZ_FPDF_RenderPageBitmap(&EngineModule, b, p, (uint32_t)start_x, (uint32_t)start_y,
-                                  (uint32_t)size_x, (uint32_t)size_y, (uint32_t)rotate,
-                                  (uint32_t)flags);
-  ENGINE_LEAVE();
+FPDF_EXPORT void FPDF_CALLCONV FPDF_RenderPageBitmap(FPDF_BITMAP bitmap, FPDF_PAGE page, int start_x, int start_y,
+                                                     int size_x, int size_y, int rotate, int flags)
+{
+    uint32_t b, p;
+    if (!FromHandle(bitmap, &b) || !FromHandle(page, &p)) return;
+    ENGINE_ENTER();
+    Z_pdfiumZ_FPDF_RenderPageBitmap(&EngineModule, b, p, (uint32_t)start_x, (uint32_t)start_y, (uint32_t)size_x,
+                                    (uint32_t)size_y, (uint32_t)rotate, (uint32_t)flags);
+    ENGINE_LEAVE();
 }
 
 /* The module's pause record points at this trampoline, which asks the
 ** caller's IFSDK_PAUSE given to the current call. */
-uint32_t HostNeedToPauseNow(void* instance, uint32_t pause) {
-  (void)instance, (void)pause;
-  if (!CurrentPause || !CurrentPause->NeedToPauseNow) return 0;
-  return CurrentPause->NeedToPauseNow(CurrentPause) != 0;
+uint32_t HostNeedToPauseNow(void *instance, uint32_t pause)
+{
+    (void)instance, (void)pause;
+    if (!CurrentPause || !CurrentPause->NeedToPauseNow) return 0;
+    return CurrentPause->NeedToPauseNow(CurrentPause) != 0;
 }
 
 /* Writes the module-side pause record for `pause` into the scratch area
 ** and returns its address, or 0 for no pause. */
-static uint32_t PauseRecord(IFSDK_PAUSE* pause) {
-  CurrentPause = pause;
-  if (!pause) return 0;
-  uint32_t record[3] = {(uint32_t)pause->version, EnginePauseIndex, 0};
-  memcpy(ModulePointer(Scratch + 32), record, sizeof record);
-  return Scratch + 32;
+static uint32_t PauseRecord(IFSDK_PAUSE *pause)
+{
+    CurrentPause = pause;
+    if (!pause) return 0;
+    uint32_t record[3] = {(uint32_t)pause->version, EnginePauseIndex, 0};
+    memcpy(ModulePointer(Scratch + 32), record, sizeof record);
+    return Scratch + 32;
 }
 
-FPDF_EXPORT int FPDF_CALLCONV FPDF_RenderPageBitmap_Start(FPDF_BITMAP bitmap, FPDF_PAGE page,
-                                                        int start_x, int start_y, int size_x,
-                                                        int size_y, int rotate, int flags,
-                                                        IFSDK_PAUSE* pause) {
-  uint32_t b, p;
-  if (!FromHandle(bitmap, &b) || !FromHandle(page, &p)) return FPDF_RENDER_FAILED;
-  ENGINE_ENTER(FPDF_RENDER_FAILED);
-  int status = (int)Z_pdfiumZ_FPDF_RenderPageBitmap_Start(
-      &EngineModule, b, p, (uint32_t)start_x, (uint32_t)start_y, (uint32_t)size_x,
-      (uint32_t)size_y, (uint32_t)rotate, (uint32_t)flags, PauseRecord(pause));
-  CurrentPause = NULL;
-  ENGINE_LEAVE();
-  return status;
+FPDF_EXPORT int FPDF_CALLCONV FPDF_RenderPageBitmap_Start(FPDF_BITMAP bitmap, FPDF_PAGE page, int start_x, int start_y,
+                                                          int size_x, int size_y, int rotate, int flags,
+                                                          IFSDK_PAUSE *pause)
+{
+    uint32_t b, p;
+    if (!FromHandle(bitmap, &b) || !FromHandle(page, &p)) return FPDF_RENDER_FAILED;
+    ENGINE_ENTER(FPDF_RENDER_FAILED);
+    int status = (int)Z_pdfiumZ_FPDF_RenderPageBitmap_Start(&EngineModule, b, p, (uint32_t)start_x, (uint32_t)start_y,
+                                                            (uint32_t)size_x, (uint32_t)size_y, (uint32_t)rotate,
+                                                            (uint32_t)flags, PauseRecord(pause));
+    CurrentPause = NULL;
+    ENGINE_LEAVE();
+    return status;
 }
 
-FPDF_EXPORT int FPDF_CALLCONV FPDF_RenderPage_Continue(FPDF_PAGE page, IFSDK_PAUSE* pause) {
-  uint32_t p;
-  if (!FromHandle(page, &p)) return FPDF_RENDER_FAILED;
-  ENGINE_ENTER(FPDF_RENDER_FAILED);
-  int status = (int)Z_pdfiumZ_FPDF_RenderPage_Continue(&EngineModule, p, PauseRecord(pause));
-  CurrentPause = NULL;
-  ENGINE_LEAVE();
-  return status;
+FPDF_EXPORT int FPDF_CALLCONV FPDF_RenderPage_Continue(FPDF_PAGE page, IFSDK_PAUSE *pause)
+{
+    uint32_t p;
+    if (!FromHandle(page, &p)) return FPDF_RENDER_FAILED;
+    ENGINE_ENTER(FPDF_RENDER_FAILED);
+    int status = (int)Z_pdfiumZ_FPDF_RenderPage_Continue(&EngineModule, p, PauseRecord(pause));
+    CurrentPause = NULL;
+    ENGINE_LEAVE();
+    return status;
 }
 
-FPDF_EXPORT void FPDF_CALLCONV FPDF_RenderPage_Close(FPDF_PAGE page) {
-  uint32_t p;
-  if (!FromHandle(page, &p)) return;
-  ENGINE_ENTER();
-  Z_pdfiumZ_FPDF_RenderPage_Close(&EngineModule, p);
-  ENGINE_LEAVE();
+FPDF_EXPORT void FPDF_CALLCONV FPDF_RenderPage_Close(FPDF_PAGE page)
+{
+    uint32_t p;
+    if (!FromHandle(page, &p)) return;
+    ENGINE_ENTER();
+    Z_pdfiumZ_FPDF_RenderPage_Close(&EngineModule, p);
+    ENGINE_LEAVE();
 }
 
 /* ---- Coordinates ----------------------------------------------------------- */
 
-FPDF_EXPORT FPDF_BOOL FPDF_CALLCONV FPDF_DeviceToPage(FPDF_PAGE page, int start_x, int start_y,
-                                                    int size_x, int size_y, int rotate,
-                                                    int device_x, int device_y,
-                                                    double* page_x, double* page_y) {
-  uint32_t p;
-  if (!FromHandle(page, &p)) return 0;
-  ENGINE_ENTER(0);
-  FPDF_BOOL ok = (FPDF_BOOL)Z_pdfiumZ_FPDF_DeviceToPage(
-      &EngineModule, p, (uint32_t)start_x, (uint32_t)start_y, (uint32_t)size_x,
-      (uint32_t)size_y, (uint32_t)rotate, (uint32_t)device_x, (uint32_t)device_y,
-      page_x ? Scratch : 0, page_y ? Scratch + 8 : 0);
-  if (ok && page_x && page_y) {
-    *page_x = LoadDouble(Scratch);
-    *page_y = LoadDouble(Scratch + 8);
-  }
-  ENGINE_LEAVE();
-  return ok;
+FPDF_EXPORT FPDF_BOOL FPDF_CALLCONV FPDF_DeviceToPage(FPDF_PAGE page, int start_x, int start_y, int size_x, int size_y,
+                                                      int rotate, int device_x, int device_y, double *page_x,
+                                                      double *page_y)
+{
+    uint32_t p;
+    if (!FromHandle(page, &p)) return 0;
+    ENGINE_ENTER(0);
+    FPDF_BOOL ok = (FPDF_BOOL)Z_pdfiumZ_FPDF_DeviceToPage(
+        &EngineModule, p, (uint32_t)start_x, (uint32_t)start_y, (uint32_t)size_x, (uint32_t)size_y, (uint32_t)rotate,
+        (uint32_t)device_x, (uint32_t)device_y, page_x ? Scratch : 0, page_y ? Scratch + 8 : 0);
+    if (ok && page_x && page_y) {
+        *page_x = LoadDouble(Scratch);
+        *page_y = LoadDouble(Scratch + 8);
+    }
+    ENGINE_LEAVE();
+    return ok;
 }
 
-FPDF_EXPORT FPDF_BOOL FPDF_CALLCONV FPDF_PageToDevice(FPDF_PAGE page, int start_x, int start_y,
-                                                    int size_x, int size_y, int rotate,
-                                                    double page_x, double page_y,
-                                                    int* device_x, int* device_y) {
-  uint32_t p;
-  if (!FromHandle(page, &p)) return 0;
-  ENGINE_ENTER(0);
-  FPDF_BOOL ok = (FPDF_BOOL)Z_pdfiumZ_FPDF_PageToDevice(
-      &EngineModule, p, (uint32_t)start_x, (uint32_t)start_y, (uint32_t)size_x,
-      (uint32_t)size_y, (uint32_t)rotate, page_x, page_y, device_x ? Scratch : 0,
-      device_y ? Scratch + 4 : 0);
-  if (ok && device_x && device_y) {
-    *device_x = LoadInt(Scratch);
-    *device_y = LoadInt(Scratch + 4);
-  }
-  ENGINE_LEAVE();
-  return ok;
+FPDF_EXPORT FPDF_BOOL FPDF_CALLCONV FPDF_PageToDevice(FPDF_PAGE page, int start_x, int start_y, int size_x, int size_y,
+                                                      int rotate, double page_x, double page_y, int *device_x,
+                                                      int *device_y)
+{
+    uint32_t p;
+    if (!FromHandle(page, &p)) return 0;
+    ENGINE_ENTER(0);
+    FPDF_BOOL ok = (FPDF_BOOL)Z_pdfiumZ_FPDF_PageToDevice(&EngineModule, p, (uint32_t)start_x, (uint32_t)start_y,
+                                                          (uint32_t)size_x, (uint32_t)size_y, (uint32_t)rotate, page_x,
+                                                          page_y, device_x ? Scratch : 0, device_y ? Scratch + 4 : 0);
+    if (ok && device_x && device_y) {
+        *device_x = LoadInt(Scratch);
+        *device_y = LoadInt(Scratch + 4);
+    }
+    ENGINE_LEAVE();
+    return ok;
 }
 
 /* ---- Text ------------------------------------------------------------------ */
 
-FPDF_EXPORT FPDF_TEXTPAGE FPDF_CALLCONV FPDFText_LoadPage(FPDF_PAGE page) {
-  uint32_t p;
-  if (!FromHandle(page, &p)) return NULL;
-  ENGINE_ENTER(NULL);
-  uint32_t text = Z_pdfiumZ_FPDFText_LoadPage(&EngineModule, p);
-  ENGINE_LEAVE();
-  return (FPDF_TEXTPAGE)ToHandle(text);
+FPDF_EXPORT FPDF_TEXTPAGE FPDF_CALLCONV FPDFText_LoadPage(FPDF_PAGE page)
+{
+    uint32_t p;
+    if (!FromHandle(page, &p)) return NULL;
+    ENGINE_ENTER(NULL);
+    uint32_t text = Z_pdfiumZ_FPDFText_LoadPage(&EngineModule, p);
+    ENGINE_LEAVE();
+    return (FPDF_TEXTPAGE)ToHandle(text);
 }
 
-FPDF_EXPORT void FPDF_CALLCONV FPDFText_ClosePage(FPDF_TEXTPAGE text_page) {
-  uint32_t t;
-  if (!FromHandle(text_page, &t)) return;
-  ENGINE_ENTER();
-  Z_pdfiumZ_FPDFText_ClosePage(&EngineModule, t);
-  ENGINE_LEAVE();
+FPDF_EXPORT void FPDF_CALLCONV FPDFText_ClosePage(FPDF_TEXTPAGE text_page)
+{
+    uint32_t t;
+    if (!FromHandle(text_page, &t)) return;
+    ENGINE_ENTER();
+    Z_pdfiumZ_FPDFText_ClosePage(&EngineModule, t);
+    ENGINE_LEAVE();
 }
 
-FPDF_EXPORT int FPDF_CALLCONV FPDFText_CountChars(FPDF_TEXTPAGE text_page) {
-  uint32_t t;
-  if (!FromHandle(text_page, &t)) return -1;
-  ENGINE_ENTER(-1);
-  int count = (int)Z_pdfiumZ_FPDFText_CountChars(&EngineModule, t);
-  ENGINE_LEAVE();
-  return count;
+FPDF_EXPORT int FPDF_CALLCONV FPDFText_CountChars(FPDF_TEXTPAGE text_page)
+{
+    uint32_t t;
+    if (!FromHandle(text_page, &t)) return -1;
+    ENGINE_ENTER(-1);
+    int count = (int)Z_pdfiumZ_FPDFText_CountChars(&EngineModule, t);
+    ENGINE_LEAVE();
+    return count;
 }
 
 /* The search string is copied into the module for the call only: the
 ** module keeps its own copy in the search handle. */
-FPDF_EXPORT FPDF_SCHHANDLE FPDF_CALLCONV FPDFText_FindStart(FPDF_TEXTPAGE text_page,
-                                                          FPDF_WIDESTRING findwhat,
-                                                          unsigned long flags,
-                                                          int start_index) {
-  uint32_t t;
-  size_t length = 0;
-  if (!FromHandle(text_page, &t)) return NULL;
-  if (findwhat)
-    while (findwhat[length]) length++;
-  ENGINE_ENTER(NULL);
-  uint32_t what = findwhat ? CopyIn(findwhat, (length + 1) * sizeof(FPDF_WCHAR)) : 0;
-  uint32_t search = 0;
-  if (what || !findwhat)
-    search = Z_pdfiumZ_FPDFText_FindStart(&EngineModule, t, what, (uint32_t)flags,
-                                          (uint32_t)start_index);
-  if (what) Z_pdfiumZ_free(&EngineModule, what);
-  ENGINE_LEAVE();
-  return (FPDF_SCHHANDLE)ToHandle(search);
+FPDF_EXPORT FPDF_SCHHANDLE FPDF_CALLCONV FPDFText_FindStart(FPDF_TEXTPAGE text_page, FPDF_WIDESTRING findwhat,
+                                                            unsigned long flags, int start_index)
+{
+    uint32_t t;
+    size_t length = 0;
+    if (!FromHandle(text_page, &t)) return NULL;
+    if (findwhat)
+        while (findwhat[length]) length++;
+    ENGINE_ENTER(NULL);
+    uint32_t what = findwhat ? CopyIn(findwhat, (length + 1) * sizeof(FPDF_WCHAR)) : 0;
+    uint32_t search = 0;
+    if (what || !findwhat)
+        search = Z_pdfiumZ_FPDFText_FindStart(&EngineModule, t, what, (uint32_t)flags, (uint32_t)start_index);
+    if (what) Z_pdfiumZ_free(&EngineModule, what);
+    ENGINE_LEAVE();
+    return (FPDF_SCHHANDLE)ToHandle(search);
 }
 
-#define SEARCH_QUERY(type, name)                                     \
-  FPDF_EXPORT type FPDF_CALLCONV name(FPDF_SCHHANDLE handle) {       \
-    uint32_t s;                                                      \
-    if (!FromHandle(handle, &s)) return 0;                           \
-    ENGINE_ENTER(0);                                                 \
-    type value = (type)Z_pdfiumZ_##name(&EngineModule, s);           \
-    ENGINE_LEAVE();                                                  \
-    return value;                                                    \
-  }
+#define SEARCH_QUERY(type, name)                                                                                       \
+    FPDF_EXPORT type FPDF_CALLCONV name(FPDF_SCHHANDLE handle)                                                         \
+    {                                                                                                                  \
+        uint32_t s;                                                                                                    \
+        if (!FromHandle(handle, &s)) return 0;                                                                         \
+        ENGINE_ENTER(0);                                                                                               \
+        type value = (type)Z_pdfiumZ_##name(&EngineModule, s);                                                         \
+        ENGINE_LEAVE();                                                                                                \
+        return value;                                                                                                  \
+    }
 
 SEARCH_QUERY(FPDF_BOOL, FPDFText_FindNext)
 SEARCH_QUERY(FPDF_BOOL, FPDFText_FindPrev)
 SEARCH_QUERY(int, FPDFText_GetSchResultIndex)
 SEARCH_QUERY(int, FPDFText_GetSchCount)
 
-FPDF_EXPORT void FPDF_CALLCONV FPDFText_FindClose(FPDF_SCHHANDLE handle) {
-  uint32_t s;
-  if (!FromHandle(handle, &s)) return;
-  ENGINE_ENTER();
-  Z_pdfiumZ_FPDFText_FindClose(&EngineModule, s);
-  ENGINE_LEAVE();
+FPDF_EXPORT void FPDF_CALLCONV FPDFText_FindClose(FPDF_SCHHANDLE handle)
+{
+    uint32_t s;
+    if (!FromHandle(handle, &s)) return;
+    ENGINE_ENTER();
+    Z_pdfiumZ_FPDFText_FindClose(&EngineModule, s);
+    ENGINE_LEAVE();
 }
 
-FPDF_EXPORT int FPDF_CALLCONV FPDFText_CountRects(FPDF_TEXTPAGE text_page, int start_index,
-                                                int count) {
-  uint32_t t;
-  if (!FromHandle(text_page, &t)) return 0;
-  ENGINE_ENTER(0);
-  int rects = (int)Z_pdfiumZ_FPDFText_CountRects(&EngineModule, t, (uint32_t)start_index,
-                                                 (uint32_t)count);
-  ENGINE_LEAVE();
-  return rects;
+FPDF_EXPORT int FPDF_CALLCONV FPDFText_CountRects(FPDF_TEXTPAGE text_page, int start_index, int count)
+{
+    uint32_t t;
+    if (!FromHandle(text_page, &t)) return 0;
+    ENGINE_ENTER(0);
+    int rects = (int)Z_pdfiumZ_FPDFText_CountRects(&EngineModule, t, (uint32_t)start_index, (uint32_t)count);
+    ENGINE_LEAVE();
+    return rects;
 }
 
-FPDF_EXPORT FPDF_BOOL FPDF_CALLCONV FPDFText_GetRect(FPDF_TEXTPAGE text_page, int rect_index,
-                                                   double* left, double* top, double* right,
-                                                   double* bottom) {
-  uint32_t t;
-  if (!FromHandle(text_page, &t)) return 0;
-  ENGINE_ENTER(0);
-  FPDF_BOOL ok = (FPDF_BOOL)Z_pdfiumZ_FPDFText_GetRect(
-      &EngineModule, t, (uint32_t)rect_index, left ? Scratch : 0, top ? Scratch + 8 : 0,
-      right ? Scratch + 16 : 0, bottom ? Scratch + 24 : 0);
-  if (ok && left && top && right && bottom) {
-    *left = LoadDouble(Scratch);
-    *top = LoadDouble(Scratch + 8);
-    *right = LoadDouble(Scratch + 16);
-    *bottom = LoadDouble(Scratch + 24);
-  }
-  ENGINE_LEAVE();
-  return ok;
+FPDF_EXPORT FPDF_BOOL FPDF_CALLCONV FPDFText_GetRect(FPDF_TEXTPAGE text_page, int rect_index, double *left, double *top,
+                                                     double *right, double *bottom)
+{
+    uint32_t t;
+    if (!FromHandle(text_page, &t)) return 0;
+    ENGINE_ENTER(0);
+    FPDF_BOOL ok = (FPDF_BOOL)Z_pdfiumZ_FPDFText_GetRect(&EngineModule, t, (uint32_t)rect_index, left ? Scratch : 0,
+                                                         top ? Scratch + 8 : 0, right ? Scratch + 16 : 0,
+                                                         bottom ? Scratch + 24 : 0);
+    if (ok && left && top && right && bottom) {
+        *left = LoadDouble(Scratch);
+        *top = LoadDouble(Scratch + 8);
+        *right = LoadDouble(Scratch + 16);
+        *bottom = LoadDouble(Scratch + 24);
+    }
+    ENGINE_LEAVE();
+    return ok;
 }
 
 /* ---- Links --------------------------------------------------------------- */
 
-FPDF_EXPORT FPDF_LINK FPDF_CALLCONV FPDFLink_GetLinkAtPoint(FPDF_PAGE page, double x, double y) {
-  uint32_t p;
-  if (!FromHandle(page, &p)) return NULL;
-  ENGINE_ENTER(NULL);
-  uint32_t link = Z_pdfiumZ_FPDFLink_GetLinkAtPoint(&EngineModule, p, x, y);
-  ENGINE_LEAVE();
-  return (FPDF_LINK)ToHandle(link);
+FPDF_EXPORT FPDF_LINK FPDF_CALLCONV FPDFLink_GetLinkAtPoint(FPDF_PAGE page, double x, double y)
+{
+    uint32_t p;
+    if (!FromHandle(page, &p)) return NULL;
+    ENGINE_ENTER(NULL);
+    uint32_t link = Z_pdfiumZ_FPDFLink_GetLinkAtPoint(&EngineModule, p, x, y);
+    ENGINE_LEAVE();
+    return (FPDF_LINK)ToHandle(link);
 }
 
-FPDF_EXPORT FPDF_ACTION FPDF_CALLCONV FPDFLink_GetAction(FPDF_LINK link) {
-  uint32_t l;
-  if (!FromHandle(link, &l)) return NULL;
-  ENGINE_ENTER(NULL);
-  uint32_t action = Z_pdfiumZ_FPDFLink_GetAction(&EngineModule, l);
-  ENGINE_LEAVE();
-  return (FPDF_ACTION)ToHandle(action);
+FPDF_EXPORT FPDF_ACTION FPDF_CALLCONV FPDFLink_GetAction(FPDF_LINK link)
+{
+    uint32_t l;
+    if (!FromHandle(link, &l)) return NULL;
+    ENGINE_ENTER(NULL);
+    uint32_t action = Z_pdfiumZ_FPDFLink_GetAction(&EngineModule, l);
+    ENGINE_LEAVE();
+    return (FPDF_ACTION)ToHandle(action);
 }
 
-FPDF_EXPORT unsigned long FPDF_CALLCONV FPDFAction_GetType(FPDF_ACTION action) {
-  uint32_t a;
-  if (!FromHandle(action, &a)) return PDFACTION_UNSUPPORTED;
-  ENGINE_ENTER(PDFACTION_UNSUPPORTED);
-  unsigned long type = Z_pdfiumZ_FPDFAction_GetType(&EngineModule, a);
-  ENGINE_LEAVE();
-  return type;
+FPDF_EXPORT unsigned long FPDF_CALLCONV FPDFAction_GetType(FPDF_ACTION action)
+{
+    uint32_t a;
+    if (!FromHandle(action, &a)) return PDFACTION_UNSUPPORTED;
+    ENGINE_ENTER(PDFACTION_UNSUPPORTED);
+    unsigned long type = Z_pdfiumZ_FPDFAction_GetType(&EngineModule, a);
+    ENGINE_LEAVE();
+    return type;
 }
 
 /* Asks for the length first, then copies the bytes out only when the
 ** caller's buffer holds all of them, as PDFium does. */
-FPDF_EXPORT unsigned long FPDF_CALLCONV FPDFAction_GetURIPath(FPDF_DOCUMENT document,
-                                                            FPDF_ACTION action, void* buffer,
-                                                            unsigned long buflen) {
-  uint32_t d, a;
-  if (!FromHandle(document, &d) || !FromHandle(action, &a)) return 0;
-  ENGINE_ENTER(0);
-  uint32_t length = Z_pdfiumZ_FPDFAction_GetURIPath(&EngineModule, d, a, 0, 0);
-  if (length && buffer && buflen >= length) {
-    uint32_t block = Z_pdfiumZ_malloc(&EngineModule, length);
-    if (block) {
-      uint32_t copied = Z_pdfiumZ_FPDFAction_GetURIPath(&EngineModule, d, a, block, length);
-      if (copied == length && ModuleRange(block, length))
-        memcpy(buffer, ModulePointer(block), length);
-      else
-        length = 0;
-      Z_pdfiumZ_free(&EngineModule, block);
-    } else {
-      length = 0;
+FPDF_EXPORT unsigned long FPDF_CALLCONV FPDFAction_GetURIPath(FPDF_DOCUMENT document, FPDF_ACTION action, void *buffer,
+                                                              unsigned long buflen)
+{
+    uint32_t d, a;
+    if (!FromHandle(document, &d) || !FromHandle(action, &a)) return 0;
+    ENGINE_ENTER(0);
+    uint32_t length = Z_pdfiumZ_FPDFAction_GetURIPath(&EngineModule, d, a, 0, 0);
+    if (length && buffer && buflen >= length) {
+        uint32_t block = Z_pdfiumZ_malloc(&EngineModule, length);
+        if (block) {
+            uint32_t copied = Z_pdfiumZ_FPDFAction_GetURIPath(&EngineModule, d, a, block, length);
+            if (copied == length && ModuleRange(block, length))
+                memcpy(buffer, ModulePointer(block), length);
+            else
+                length = 0;
+            Z_pdfiumZ_free(&EngineModule, block);
+        } else {
+            length = 0;
+        }
     }
-  }
-  ENGINE_LEAVE();
-  return length;
+    ENGINE_LEAVE();
+    return length;
 }
 
 /* ---- Test hooks -----------------------------------------------------------
 ** Not part of PDFium's interface: they let tests see the linear memory's
 ** size and force each kind of trap, to check that traps are contained. */
 
-FPDF_EXPORT unsigned long long FPDF_CALLCONV FolivexEngine_MemoryBytes(void) {
-  return EngineState == ENGINE_NONE ? 0 : EngineModule.w2c_memory.size;
+FPDF_EXPORT unsigned long long FPDF_CALLCONV FolivexEngine_MemoryBytes(void)
+{
+    return EngineState == ENGINE_NONE ? 0 : EngineModule.w2c_memory.size;
 }
 
 /* kind 0: out-of-bounds load inside the module; 1: unreachable;
 ** 2: call-depth exhaustion.  Returns 1 if the call came back normally. */
-FPDF_EXPORT int FPDF_CALLCONV FolivexEngine_ForceTrap(int kind) {
-  ENGINE_ENTER(0);
-  if (kind == 0) {
-    /* A bitmap "handle" near the top of the 32-bit space: the module reads
+FPDF_EXPORT int FPDF_CALLCONV FolivexEngine_ForceTrap(int kind)
+{
+    ENGINE_ENTER(0);
+    if (kind == 0) {
+        /* A bitmap "handle" near the top of the 32-bit space: the module reads
     ** its fields far beyond the committed memory. */
-    Z_pdfiumZ_FPDFBitmap_GetWidth(&EngineModule, 0xfffffff0u);
-  } else if (kind == 1) {
-    wasm_rt_trap(WASM_RT_TRAP_UNREACHABLE);
-  } else {
-    wasm_rt_call_stack_depth = WASM_RT_MAX_CALL_STACK_DEPTH;
-    Z_pdfiumZ_FPDF_GetLastError(&EngineModule);
-  }
-  ENGINE_LEAVE();
-  return 1;
+        Z_pdfiumZ_FPDFBitmap_GetWidth(&EngineModule, 0xfffffff0u);
+    } else if (kind == 1) {
+        wasm_rt_trap(WASM_RT_TRAP_UNREACHABLE);
+    } else {
+        wasm_rt_call_stack_depth = WASM_RT_MAX_CALL_STACK_DEPTH;
+        Z_pdfiumZ_FPDF_GetLastError(&EngineModule);
+    }
+    ENGINE_LEAVE();
+    return 1;
 }
 
 /* Nonzero when traps from bad memory accesses come from guard pages rather
 ** than explicit bounds checks. */
-FPDF_EXPORT int FPDF_CALLCONV FolivexEngine_UsesGuardPages(void) {
-  return WASM_RT_MEMCHECK_SIGNAL_HANDLER && EngineFaultHandlerInstalled();
+FPDF_EXPORT int FPDF_CALLCONV FolivexEngine_UsesGuardPages(void)
+{
+    return WASM_RT_MEMCHECK_SIGNAL_HANDLER && EngineFaultHandlerInstalled();
 }
