@@ -31,12 +31,6 @@ int ThumbsIdleStep(void)
     return 0;
 }
 
-// No panel takes the bitmap yet, so it is released here.
-void OnThumbDecoded(int, HBITMAP bitmap, int)
-{
-    if (bitmap) DeleteObject(bitmap);
-}
-
 void PrintDocument(void)
 {
 }

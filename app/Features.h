@@ -20,8 +20,6 @@ void ToggleThumbs(void);
 void ResetThumbs(FPDF_DOCUMENT pdf, ComicBook *comic, int count, const double *pageWidths, const double *pageHeights);
 void FollowCurrentPage(int page);
 int ThumbsIdleStep(void);
-// A comic thumbnail decoded by the page worker; takes over the bitmap.
-void OnThumbDecoded(int page, HBITMAP bitmap, int succeeded);
 
 // Search bar and highlighted match.
 void ShowSearchBar(int show);

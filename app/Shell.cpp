@@ -2,6 +2,7 @@
 // their window-menu entries, command-line parsing and the message loop.
 #include <windows.h>
 
+#include "../imaging/PageImages.h"
 #include "../view/Layout.h"
 #include "../view/ViewWindow.h"
 #include "Commands.h"
@@ -135,6 +136,7 @@ void BuildProgramWindows(HINSTANCE instance)
 {
     ReadPresentationValues();
     RegisterWindowClasses(instance);
+    InstallComicImaging();
     FPDF_InitLibrary();
     CreateMainWindows(instance);
     CreateThumbsWindow();

@@ -10,6 +10,9 @@
 #define POINTS_PER_PIXEL 0.75
 #define FALLBACK_ASPECT  0.7142857142857143 // 5:7, for pages of unknown shape
 
+void (*ComicMeasureHook)(ArchiveEntry *entry);
+void (*ComicWaitHook)(ComicBook *book);
+
 int DetectArchiveKind(const BYTE *bytes, uint64_t size)
 {
     if (!bytes) return ARCHIVE_NONE;
@@ -180,7 +183,7 @@ static void LearnMissingSizes(ComicBook *book)
         } else {
             entry->width = 0;
             entry->height = 0;
-            MeasureEntryWithDecoder(entry);
+            if (ComicMeasureHook) ComicMeasureHook(entry);
         }
         if (owned) HeapFree(GetProcessHeap(), 0, owned);
     }
@@ -219,7 +222,7 @@ void FreeComicBook(ComicBook *book)
 {
     if (!book) return;
     // The worker may be decoding one of this book's pages right now.
-    WaitForComicDecode(book);
+    if (ComicWaitHook) ComicWaitHook(book);
     HANDLE heap = GetProcessHeap();
     for (int i = 0; i < DECODED_SLOT_COUNT; i++) {
         if (book->decodedSlots[i].pixels) HeapFree(heap, 0, book->decodedSlots[i].pixels);

@@ -88,10 +88,6 @@ const BYTE *ReadEntryBytes(const ArchiveEntry *entry, uint64_t maxBytes, uint64_
 // the decode worker if it is working on the book.
 void FreeComicBook(ComicBook *book);
 
-// Blocks until the page decode worker no longer works for the book (lives
-// with the image pipeline).
-void WaitForComicDecode(ComicBook *book);
-
 // Heap copy of a NUL-terminated string, or null when memory is short.
 wchar_t *DuplicateString(const wchar_t *text);
 
@@ -104,9 +100,17 @@ void SortComicEntries(ArchiveEntry *entries, int32_t count);
 // Median known height of the book's entries, DEFAULT_TYPICAL_HEIGHT if none.
 int32_t ComputeTypicalHeight(const ArchiveEntry *entries, int32_t count);
 
-// Size of an entry that the header probe could not measure, learnt by a
-// size-only decode.  On success sets width and height; when the decoder
-// fails sets undecodable.  Lives with the image decoder.
-void MeasureEntryWithDecoder(ArchiveEntry *entry);
+// The two services of the image pipeline the comic model uses. The pipeline
+// sits above the archive code, so it installs them at start-up
+// (InstallComicImaging); until then an entry the header probe cannot measure
+// keeps width and height 0 and is laid out with the 5:7 shape, and nothing is
+// waited for. The parsers' tests and fuzzers run without them.
+//
+// ComicMeasureHook: learns the size of an entry by a size-only decode; sets
+// width and height, or undecodable when the decoder fails.
+// ComicWaitHook: blocks until the page decode worker no longer works for the
+// book.
+extern void (*ComicMeasureHook)(ArchiveEntry *entry);
+extern void (*ComicWaitHook)(ComicBook *book);
 
 #endif

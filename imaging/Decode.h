@@ -46,6 +46,11 @@ uint64_t ImageBufferBytes(int32_t width, int32_t height);
 int DecodeImage(IWICImagingFactory *factory, const ArchiveEntry *entry, int32_t targetWidth, int32_t targetHeight,
                 BYTE *pixels, UINT *outWidth, UINT *outHeight);
 
+// Size of an entry that the header probe could not measure, learnt by a
+// size-only decode. On success sets width and height; when the decoder fails
+// sets undecodable. The comic model reaches it through ComicMeasureHook.
+void MeasureEntryWithDecoder(ArchiveEntry *entry);
+
 // Composites premultiplied BGRA pixels over white so every pixel is opaque.
 void FlattenOntoWhite(BYTE *pixels, uint64_t pixelCount);
 

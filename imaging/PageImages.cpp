@@ -20,6 +20,7 @@ HANDLE wakeEvent;
 HANDLE doneEvent;
 HANDLE workerThread;
 volatile LONG WorkerCannotDecode;
+void (*ThumbDecodedHook)(int page, HBITMAP bitmap, int succeeded);
 
 // The bytes an occupied slot holds.
 static uint64_t SlotBytes(const PageImageSlot *slot)
@@ -187,7 +188,11 @@ void OnPageDecoded(LPARAM lParam)
     if (request == currentRequest) currentRequest = NULL;
     if (!request->toCache) {
         if (request->owner) {
-            OnThumbDecoded(request->page, request->thumbBitmap, (int)request->succeeded);
+            if (ThumbDecodedHook) {
+                ThumbDecodedHook(request->page, request->thumbBitmap, (int)request->succeeded);
+            } else if (request->thumbBitmap) {
+                DeleteObject(request->thumbBitmap);
+            }
         } else if (request->thumbBitmap) {
             DeleteObject(request->thumbBitmap);
         }
@@ -264,4 +269,10 @@ void WaitForComicDecode(ComicBook *comic)
     if (!comic || !currentRequest || currentRequest->owner != comic) return;
     WaitForSingleObject(doneEvent, INFINITE);
     currentRequest->owner = NULL;
+}
+
+void InstallComicImaging(void)
+{
+    ComicMeasureHook = MeasureEntryWithDecoder;
+    ComicWaitHook = WaitForComicDecode;
 }

@@ -70,6 +70,14 @@ void OnPageDecoded(LPARAM request);
 // then belongs to nobody and is discarded when its message arrives.
 void WaitForComicDecode(ComicBook *comic);
 
+// Gives the comic model the pipeline's two services (ComicMeasureHook and
+// ComicWaitHook); start-up calls it once.
+void InstallComicImaging(void);
+
+// Takes over the bitmap of a finished thumbnail job whose book is still open;
+// installed by the thumbnail panel. While it is null the bitmap is deleted.
+extern void (*ThumbDecodedHook)(int page, HBITMAP bitmap, int succeeded);
+
 // Set by the worker when it could not create its WIC factory: every job it
 // takes then fails without trying, so prefetching stops.
 extern volatile LONG WorkerCannotDecode;

@@ -18,10 +18,22 @@ export FOLIVEX_WINEPREFIX=$build/wine
 folivex_wine_up || exit 1
 
 status=0
-# A test that fails is run once more before it counts as failed: the
-# end-to-end tests drive a real window through Wine's synthetic input, which
-# now and then loses an event under load. Both runs show in the output.
-ctest --test-dir "$build" --output-on-failure -j 2 --timeout 900 --repeat until-pass:2 || status=1
+jobs=${FOLIVEX_JOBS:-$(nproc)}
+# A failing test gets one more run, so that a rare lost input event under
+# load does not sink the whole run; but a test that needed it is a bug to
+# find, so it is named in a banner that cannot be missed.
+if ! ctest --test-dir "$build" --output-on-failure -j "$jobs"; then
+    failed=$(cut -d: -f2 "$build/Testing/Temporary/LastTestsFailed.log" 2>/dev/null | tr '\n' ' ')
+    echo "tools/test.sh: running again: $failed"
+    if ctest --test-dir "$build" --output-on-failure --rerun-failed; then
+        echo "################################################################"
+        echo "# FLAKY: passed only on the second run: $failed"
+        echo "# Find out why; a retry is not a fix."
+        echo "################################################################"
+    else
+        status=1
+    fi
+fi
 folivex_wine_down
 
 if [ -x "$root/tests/native/run.sh" ]; then

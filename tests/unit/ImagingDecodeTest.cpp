@@ -30,26 +30,6 @@ TEST(ImagingFactory, IsCreatedOnceForTheUiThread) {
     EXPECT_EQ(first, UiImagingFactory);
 }
 
-TEST(ImagingFactory, MissingComIsRetriedByTheNextCaller) {
-    IWICImagingFactory* kept = UiImagingFactory;
-    UiImagingFactory = nullptr;
-    FailLibraryLookups = true;
-    EXPECT_TRUE(CreateImagingFactory(IMAGING_COINIT_UI) == nullptr);
-    EXPECT_TRUE(GetUiImagingFactory() == nullptr);
-    OneImage image("imaging/distinct.png");
-    UINT w = 0, h = 0;
-    EXPECT_EQ(0, DecodeImage(UiImagingFactory, image.entry(), 0, 0, nullptr, &w, &h));
-    // Sizing without a decoder marks the entry rather than guessing.
-    MeasureEntryWithDecoder(image.entry());
-    EXPECT_EQ(1u, image.entry()->undecodable);
-    EXPECT_EQ(0, image.entry()->width);
-    FailLibraryLookups = false;
-    IWICImagingFactory* fresh = GetUiImagingFactory();
-    EXPECT_TRUE(fresh != nullptr);
-    if (fresh) fresh->Release();
-    UiImagingFactory = kept;
-}
-
 TEST(FlattenOntoWhite, CompositesPremultipliedPixelsOverWhite) {
     BYTE pixels[] = {0, 0, 0, 0,        // transparent
                      0, 0, 0, 128,      // half-transparent black

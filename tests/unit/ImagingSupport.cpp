@@ -14,21 +14,10 @@
 #include "view/Document.h"
 #include "view/Layout.h"
 
-HWND MainWindow;
-DocumentRecord Document;
-ViewStateRecord ViewState;
 std::vector<ThumbCall> ThumbCalls;
 
-bool FailLibraryLookups;
-
-FARPROC GetProcFromLibrary(const char* dllName, const char* procName) {
-    if (FailLibraryLookups) return nullptr;
-    HMODULE module = LoadLibraryA(dllName);
-    return module ? GetProcAddress(module, procName) : nullptr;
-}
-
 // The panel would keep the bitmap; the tests only need to know it came.
-void OnThumbDecoded(int page, HBITMAP bitmap, int succeeded) {
+static void RecordThumb(int page, HBITMAP bitmap, int succeeded) {
     ThumbCalls.push_back({page, bitmap, succeeded});
     DeleteObject(bitmap);
 }
@@ -103,6 +92,8 @@ void CloseFixtureComic(MappedComic* comic) {
 
 void EnsureMainWindow() {
     if (MainWindow) return;
+    ThumbDecodedHook = RecordThumb;
+    InstallComicImaging();
     MainWindow = CreateWindowExW(0, L"STATIC", L"main", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
     ASSERT_TRUE(MainWindow != nullptr);

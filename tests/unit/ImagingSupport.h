@@ -40,11 +40,7 @@ void PumpUntilIdle();
 size_t BusyHeapBlocks();
 DWORD GdiObjects();
 
-// Makes the stand-in GetProcFromLibrary find nothing, as on a system
-// without COM.
-extern bool FailLibraryLookups;
-
-// Calls of the stand-in OnThumbDecoded.
+// Calls of the thumbnail hook.
 struct ThumbCall {
     int page;
     HBITMAP bitmap;
