@@ -1,0 +1,152 @@
+// Helpers shared by the unit tests: fixture files, UTF-16 text, and (on
+// Windows) the program's windows, held modifier keys, message pumping,
+// 32-bit bitmaps and resource counters.
+//
+// The archive tests also build natively with -fshort-wchar, where the C
+// library's wide functions do not match the 16-bit wchar_t: wide strings
+// are turned into UTF-8 with Utf8() for comparing and printing.
+#pragma once
+#include <windows.h>
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+// Bytes of a generated fixture, relative to the FOLIVEX_FIXTURES folder.
+// Empty, with a test failure, when it cannot be read.
+inline std::vector<BYTE> ReadFixture(const std::string &relative)
+{
+    std::vector<BYTE> bytes;
+    const char *folder = getenv("FOLIVEX_FIXTURES");
+    std::string path = std::string(folder ? folder : ".") + "/" + relative;
+    FILE *file = fopen(path.c_str(), "rb");
+    if (!file) {
+        ADD_FAILURE() << "cannot open fixture " << path;
+        return bytes;
+    }
+    BYTE buffer[65536];
+    size_t got;
+    while ((got = fread(buffer, 1, sizeof buffer, file)) > 0) bytes.insert(bytes.end(), buffer, buffer + got);
+    fclose(file);
+    return bytes;
+}
+
+// UTF-8 form of a UTF-16 string, for comparisons and messages.
+inline std::string Utf8(const wchar_t *text)
+{
+    if (!text) return "(null)";
+    std::string out;
+    for (; *text; text++) {
+        unsigned unit = (unsigned short)*text;
+        if (unit >= 0xD800 && unit <= 0xDBFF && text[1]) {
+            unit = 0x10000 + ((unit - 0xD800) << 10) + ((unsigned short)text[1] - 0xDC00);
+            text++;
+        }
+        if (unit < 0x80) {
+            out += (char)unit;
+        } else if (unit < 0x800) {
+            out += (char)(0xC0 | (unit >> 6));
+            out += (char)(0x80 | (unit & 0x3F));
+        } else if (unit < 0x10000) {
+            out += (char)(0xE0 | (unit >> 12));
+            out += (char)(0x80 | ((unit >> 6) & 0x3F));
+            out += (char)(0x80 | (unit & 0x3F));
+        } else {
+            out += (char)(0xF0 | (unit >> 18));
+            out += (char)(0x80 | ((unit >> 12) & 0x3F));
+            out += (char)(0x80 | ((unit >> 6) & 0x3F));
+            out += (char)(0x80 | (unit & 0x3F));
+        }
+    }
+    return out;
+}
+
+#ifdef _WIN32
+#include "app/Settings.h"
+#include "app/Shell.h"
+#include "view/Document.h"
+
+// The fixture's full Windows path.
+inline std::wstring FixturePath(const wchar_t *name)
+{
+    wchar_t folder[1024] = L".";
+    GetEnvironmentVariableW(L"FOLIVEX_FIXTURES", folder, 1024);
+    return std::wstring(folder) + L"\\" + name;
+}
+
+// Open errors, collected instead of shown in message boxes.
+inline std::vector<int> &OpenErrors()
+{
+    static std::vector<int> errors;
+    return errors;
+}
+
+// Builds the program's real windows (hidden) and starts the engine, once per
+// test executable, with the settings under a key of the tests' own.
+inline void EnsureProgramWindows()
+{
+    static bool done = false;
+    if (done) return;
+    done = true;
+    SettingsKeyPath = L"Software\\FolivexUnitTests";
+    RegDeleteTreeW(HKEY_CURRENT_USER, SettingsKeyPath);
+    BuildProgramWindows(GetModuleHandleW(NULL));
+    OpenErrorHook = [](int error) { OpenErrors().push_back(error); };
+}
+
+// Ctrl and Shift as GetKeyState reports them on this thread, without input.
+inline void HoldModifiers(bool ctrl, bool shift)
+{
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = keys[VK_LCONTROL] = ctrl ? 0x80 : 0;
+    keys[VK_SHIFT] = keys[VK_LSHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
+// Handles every message waiting for this thread.
+inline void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+// A 32-bit top-down DIB section of w x h pixels; its bits through *bits.
+inline HBITMAP CreateDib32(int w, int h, void **bits)
+{
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = w;
+    bmi.bmiHeader.biHeight = -h;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    return CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, bits, NULL, 0);
+}
+
+// Busy blocks of the process heap, for leak counts around an operation.
+inline size_t BusyHeapBlocks()
+{
+    HANDLE heap = GetProcessHeap();
+    size_t busy = 0;
+    HeapLock(heap);
+    PROCESS_HEAP_ENTRY entry;
+    entry.lpData = NULL;
+    while (HeapWalk(heap, &entry)) {
+        if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) busy++;
+    }
+    HeapUnlock(heap);
+    return busy;
+}
+
+inline DWORD GdiObjects()
+{
+    return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+}
+#endif
