@@ -6,7 +6,8 @@
 #include "../view/Document.h"
 #include "../view/Pdfium.h"
 #include "../view/Title.h"
-#include "Features.h"
+#include "Startup.h"
+#include "Unbuilt.h"
 #include "Settings.h"
 #include "Shell.h"
 

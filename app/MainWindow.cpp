@@ -5,9 +5,12 @@
 #include <shellapi.h>
 
 #include "../view/Document.h"
+#include "../imaging/PageImages.h"
+#include "../search/Search.h"
 #include "../view/Layout.h"
+#include "../view/ViewWindow.h"
 #include "Commands.h"
-#include "Features.h"
+#include "Unbuilt.h"
 #include "Shell.h"
 
 typedef UINT(WINAPI *DragQueryFileWProc)(HDROP, UINT, LPWSTR, UINT);
@@ -69,11 +72,6 @@ void ShowOpenDialog(void)
     GetOpenFileNameWProc getOpenFileName = (GetOpenFileNameWProc)(void *)GetProcAddress(comdlg, "GetOpenFileNameW");
     if (!getOpenFileName) return;
     if (getOpenFileName(&ofn)) OpenDocument(path);
-}
-
-static int IsKeyDown(int vk)
-{
-    return GetKeyState(vk) < 0;
 }
 
 // F1, F3 and F4 work with or without modifiers; the rest need Ctrl.
@@ -144,10 +142,10 @@ static int OnSystemCommand(WPARAM command)
         RelayoutMainWindow();
         return 1;
     case IDM_DOUBLE_PAGE:
-        SetSpreadMode(!ViewState.doublePage, ViewState.coverPaired, 1);
+        ChooseSpreadMode(!ViewState.doublePage, ViewState.coverPaired);
         return 1;
     case IDM_COVER_ALONE:
-        SetSpreadMode(1, !ViewState.coverPaired, 1);
+        ChooseSpreadMode(1, !ViewState.coverPaired);
         return 1;
     }
     return 0;

@@ -1,6 +1,8 @@
-// Process-wide presentation values, window handles and helpers of the
-// application shell. Everything here is set once on the UI thread during
-// start-up and read everywhere afterwards.
+// The ground floor of the program: presentation values, window handles,
+// message and command ids, and small helpers that every folder uses. This
+// header includes nothing else of the program, and what it declares calls
+// nothing above it, so every folder can stand on it. Everything here is set
+// once on the UI thread during start-up and read everywhere afterwards.
 #ifndef FOLIVEX_SHELL_H
 #define FOLIVEX_SHELL_H
 
@@ -30,6 +32,11 @@ extern WNDPROC SearchEditPreviousProc;
 extern HWND ThumbsWindow;
 extern HWND AboutWindow;
 
+// The global command keys (HandleCommandKey of the main window), for the
+// windows below it that offer every key there first: 1 when the key was a
+// command and has been carried out. Set at start-up.
+extern int (*CommandKeyHook)(int vk);
+
 // Scales a size given at 96 DPI to the screen's DPI.
 int ScaleDpi(int value);
 
@@ -44,25 +51,8 @@ FARPROC GetProcFromLibrary(const char *dllName, const char *procName);
 // are placed again.
 void RelayoutMainWindow(void);
 
-// Everything start-up does before it reads the command line: presentation
-// values, window classes, the PDF engine, the windows and the window menu
-// with the stored spread choices, in that order. The entry point and the
-// tests that need the real windows both build them through this.
-void BuildProgramWindows(HINSTANCE instance);
-
-// The steps of BuildProgramWindows, for tests that redo one of them.
-void ReadPresentationValues(void);
-void RegisterWindowClasses(HINSTANCE instance);
-void CreateMainWindows(HINSTANCE instance);
-void AppendSpreadMenuEntries(void);
-void AppendLastMenuEntries(void);
-void ApplyStoredSpreadMode(void);
-
-// Finds the document argument in a command line, which is modified in
-// place; returns a pointer to the path, or to an empty string.
-wchar_t *ParseCommandLine(wchar_t *line);
-
-// Runs the message loop until WM_QUIT, driving the idle-time work.
-void RunMessageLoop(void);
+// Nonzero while the key is down, as GetKeyState reports it for the message
+// being handled.
+int IsKeyDown(int vk);
 
 #endif

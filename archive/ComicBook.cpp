@@ -4,6 +4,7 @@
 #include "EntryFilter.h"
 #include "Inflate.h"
 #include "ZipReader.h"
+#include "ByteReader.h"
 
 #include <string.h>
 
@@ -45,11 +46,6 @@ static bool IsDigitUnit(wchar_t unit)
     return unit >= L'0' && unit <= L'9';
 }
 
-static uint16_t LowerUnit(wchar_t unit)
-{
-    return (uint16_t)(ULONG_PTR)CharLowerW((LPWSTR)(ULONG_PTR)(uint16_t)unit);
-}
-
 int CompareNatural(const wchar_t *a, const wchar_t *b)
 {
     while (*a && *b) {
@@ -70,8 +66,8 @@ int CompareNatural(const wchar_t *a, const wchar_t *b)
             b += lengthB;
             continue;
         }
-        uint16_t lowerA = LowerUnit(*a++);
-        uint16_t lowerB = LowerUnit(*b++);
+        uint16_t lowerA = (uint16_t)LowerUnit(*a++);
+        uint16_t lowerB = (uint16_t)LowerUnit(*b++);
         if (lowerA != lowerB) return (int)lowerA - (int)lowerB;
     }
     // One name ended: the shorter one comes first, equal names give 0.

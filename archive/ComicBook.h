@@ -14,7 +14,8 @@
 #define ARCHIVE_ZIP  1
 #define ARCHIVE_RAR  2
 
-// Values of the open error shared with the document layer.
+// Why an open failed, as the document layer reports it; each code has its
+// own message.
 #define OPEN_ERROR_NONE     0
 #define OPEN_ERROR_GENERIC  0
 #define OPEN_ERROR_NO_IMAGE 1

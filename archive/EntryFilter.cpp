@@ -3,6 +3,7 @@
 // Both are pure functions over untrusted bytes: every read below is preceded
 // by a length test written so that it cannot wrap.
 #include "EntryFilter.h"
+#include "ByteReader.h"
 
 // Extensions of the image formats a page may use, compared without case.
 static const wchar_t *const ImageExtensions[] = {
@@ -12,13 +13,6 @@ static const wchar_t *const ImageExtensions[] = {
 
 // Resource-fork folder that macOS archivers add; its files are not pages.
 static const wchar_t MacFolderName[] = L"__macosx";
-
-// Lower-cases one UTF-16 code unit with the user's locale.  CharLowerW treats
-// a pointer value whose high word is zero as a single character.
-static wchar_t LowerUnit(wchar_t unit)
-{
-    return (wchar_t)(ULONG_PTR)CharLowerW((LPWSTR)(ULONG_PTR)(uint16_t)unit);
-}
 
 static bool IsPathSeparator(wchar_t unit)
 {
@@ -62,31 +56,6 @@ bool IsComicImageName(const wchar_t *name)
         if (lstrcmpiW(extension, ImageExtensions[i]) == 0) return true;
     }
     return false;
-}
-
-static uint32_t ReadBigEndian16(const BYTE *p)
-{
-    return ((uint32_t)p[0] << 8) | p[1];
-}
-
-static uint32_t ReadBigEndian32(const BYTE *p)
-{
-    return ((uint32_t)p[0] << 24) | ((uint32_t)p[1] << 16) | ((uint32_t)p[2] << 8) | p[3];
-}
-
-static uint32_t ReadLittleEndian16(const BYTE *p)
-{
-    return (uint32_t)p[0] | ((uint32_t)p[1] << 8);
-}
-
-static uint32_t ReadLittleEndian24(const BYTE *p)
-{
-    return (uint32_t)p[0] | ((uint32_t)p[1] << 8) | ((uint32_t)p[2] << 16);
-}
-
-static uint32_t ReadLittleEndian32(const BYTE *p)
-{
-    return (uint32_t)p[0] | ((uint32_t)p[1] << 8) | ((uint32_t)p[2] << 16) | ((uint32_t)p[3] << 24);
 }
 
 static bool HasTag(const BYTE *p, const char *tag)

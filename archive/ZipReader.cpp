@@ -8,6 +8,7 @@
 // offsets that cannot wrap, whatever the file holds.
 #include "ZipReader.h"
 #include "EntryFilter.h"
+#include "ByteReader.h"
 
 #include <string.h>
 
@@ -22,21 +23,6 @@
 #define FLAG_UTF8_NAME      0x0800u
 #define CODE_PAGE_DOS       437u
 #define CODE_PAGE_UTF8      65001u
-
-static uint32_t Read16(const BYTE *p)
-{
-    return (uint32_t)p[0] | ((uint32_t)p[1] << 8);
-}
-
-static uint32_t Read32(const BYTE *p)
-{
-    return (uint32_t)p[0] | ((uint32_t)p[1] << 8) | ((uint32_t)p[2] << 16) | ((uint32_t)p[3] << 24);
-}
-
-static uint64_t Read64(const BYTE *p)
-{
-    return (uint64_t)Read32(p) | ((uint64_t)Read32(p + 4) << 32);
-}
 
 // True when the 4 bytes at p are "PK" followed by a and b.
 static bool HasSignature(const BYTE *p, BYTE a, BYTE b)
@@ -74,14 +60,14 @@ static void ReadZip64Directory(const BYTE *bytes, uint64_t size, uint64_t endRec
     if (endRecord < ZIP64_LOCATOR_SIZE) return;
     const BYTE *locator = bytes + endRecord - ZIP64_LOCATOR_SIZE;
     if (!HasSignature(locator, 0x06, 0x07)) return;
-    uint64_t recordOffset = Read64(locator + 8);
+    uint64_t recordOffset = ReadLittleEndian64(locator + 8);
     // Written as a subtraction from size, so a huge offset cannot wrap.
     if (recordOffset > size || size - recordOffset < ZIP64_RECORD_SIZE) return;
     const BYTE *record = bytes + recordOffset;
     if (!HasSignature(record, 0x06, 0x06)) return;
-    directory->entryCount = Read64(record + 32);
-    directory->size = Read64(record + 40);
-    directory->offset = Read64(record + 48);
+    directory->entryCount = ReadLittleEndian64(record + 32);
+    directory->size = ReadLittleEndian64(record + 40);
+    directory->offset = ReadLittleEndian64(record + 48);
 }
 
 // The fields of one central header that decide whether and where an entry
@@ -106,29 +92,55 @@ static void ReadZip64Extra(const BYTE *extra, uint32_t extraLength, uint32_t pac
 {
     uint32_t position = 0;
     while (extraLength - position >= 4) {
-        uint32_t id = Read16(extra + position);
-        uint32_t dataSize = Read16(extra + position + 2);
+        uint32_t id = ReadLittleEndian16(extra + position);
+        uint32_t dataSize = ReadLittleEndian16(extra + position + 2);
         uint32_t room = extraLength - position - 4;
         if (id == ZIP64_EXTRA_ID && dataSize <= room) {
             const BYTE *data = extra + position + 4;
             uint32_t left = dataSize;
             if (unpacked32 == 0xFFFFFFFFu && left >= 8) {
-                header->unpackedSize = Read64(data);
+                header->unpackedSize = ReadLittleEndian64(data);
                 data += 8;
                 left -= 8;
             }
             if (packed32 == 0xFFFFFFFFu && left >= 8) {
-                header->packedSize = Read64(data);
+                header->packedSize = ReadLittleEndian64(data);
                 data += 8;
                 left -= 8;
             }
             if (offset32 == 0xFFFFFFFFu && left >= 8) {
-                header->localOffset = Read64(data);
+                header->localOffset = ReadLittleEndian64(data);
             }
         }
         if (dataSize > room) break; // the block runs past the extra field
         position += 4 + dataSize;
     }
+}
+
+// Reads the central header at `central`, with `room` bytes left in the
+// directory, ZIP64 values included. Returns the header's whole size (fixed
+// part, name, extra field and comment), or 0 when it is not a central header
+// or does not fit in the room.
+static uint64_t ReadCentralHeader(const BYTE *central, uint64_t room, CentralHeader *header)
+{
+    if (room < CENTRAL_HEADER_SIZE || !HasSignature(central, 0x01, 0x02)) return 0;
+    header->flags = ReadLittleEndian16(central + 8);
+    header->method = ReadLittleEndian16(central + 10);
+    uint32_t packed32 = ReadLittleEndian32(central + 20);
+    uint32_t unpacked32 = ReadLittleEndian32(central + 24);
+    header->nameLength = ReadLittleEndian16(central + 28);
+    header->extraLength = ReadLittleEndian16(central + 30);
+    header->commentLength = ReadLittleEndian16(central + 32);
+    uint32_t offset32 = ReadLittleEndian32(central + 42);
+    header->packedSize = packed32;
+    header->unpackedSize = unpacked32;
+    header->localOffset = offset32;
+    uint64_t recordSize =
+        (uint64_t)CENTRAL_HEADER_SIZE + header->nameLength + header->extraLength + header->commentLength;
+    if (room < recordSize) return 0;
+    const BYTE *extra = central + CENTRAL_HEADER_SIZE + header->nameLength;
+    ReadZip64Extra(extra, header->extraLength, packed32, unpacked32, offset32, header);
+    return recordSize;
 }
 
 // Decodes an entry name from code page 437, or UTF-8 when flag bit 11 is
@@ -160,29 +172,34 @@ static int64_t FindEntryData(const BYTE *bytes, uint64_t size, const CentralHead
     if (size < LOCAL_HEADER_SIZE || header->localOffset > size - LOCAL_HEADER_SIZE) return -1;
     const BYTE *local = bytes + header->localOffset;
     if (!HasSignature(local, 0x03, 0x04)) return -1;
-    uint64_t dataStart = header->localOffset + LOCAL_HEADER_SIZE + Read16(local + 26) + Read16(local + 28);
+    uint64_t dataStart =
+        header->localOffset + LOCAL_HEADER_SIZE + ReadLittleEndian16(local + 26) + ReadLittleEndian16(local + 28);
     if (dataStart > size || header->packedSize > size - dataStart) return -1;
     return (int64_t)dataStart;
 }
 
+// Finds the central directory through the end record (and its ZIP64
+// companions) and checks that it lies inside the file and can hold the
+// entries it announces. False for anything else.
+static bool LocateDirectory(const BYTE *bytes, uint64_t size, ZipDirectory *directory)
+{
+    if (size < END_RECORD_SIZE) return false;
+    int64_t endRecord = FindEndRecord(bytes, size);
+    if (endRecord < 0) return false;
+    const BYTE *end = bytes + endRecord;
+    directory->entryCount = ReadLittleEndian16(end + 10);
+    directory->size = ReadLittleEndian32(end + 12);
+    directory->offset = ReadLittleEndian32(end + 16);
+    ReadZip64Directory(bytes, size, (uint64_t)endRecord, directory);
+    // A page count must also fit the book's 32-bit entry count.
+    return directory->offset <= size && directory->size <= size - directory->offset &&
+           directory->entryCount <= directory->size / CENTRAL_HEADER_SIZE && directory->entryCount <= 0x7FFFFFFF;
+}
+
 int ReadZipDirectory(ComicBook *book, const BYTE *bytes, uint64_t size)
 {
-    if (size < END_RECORD_SIZE) return OPEN_ERROR_DAMAGED;
-    int64_t endRecord = FindEndRecord(bytes, size);
-    if (endRecord < 0) return OPEN_ERROR_DAMAGED;
-    const BYTE *end = bytes + endRecord;
     ZipDirectory directory;
-    directory.entryCount = Read16(end + 10);
-    directory.size = Read32(end + 12);
-    directory.offset = Read32(end + 16);
-    ReadZip64Directory(bytes, size, (uint64_t)endRecord, &directory);
-
-    if (directory.offset > size || directory.size > size - directory.offset ||
-        directory.entryCount > directory.size / CENTRAL_HEADER_SIZE) {
-        return OPEN_ERROR_DAMAGED;
-    }
-    // A page count must fit the book's 32-bit entry count.
-    if (directory.entryCount > 0x7FFFFFFF) return OPEN_ERROR_DAMAGED;
+    if (!LocateDirectory(bytes, size, &directory)) return OPEN_ERROR_DAMAGED;
     uint64_t slots = directory.entryCount > 0 ? directory.entryCount : 1;
     uint64_t arrayBytes = slots * sizeof(ArchiveEntry); // entryCount < 2^31: no wrap
     if (arrayBytes > (uint64_t)(SIZE_T)-1) return OPEN_ERROR_DAMAGED;
@@ -195,40 +212,21 @@ int ReadZipDirectory(ComicBook *book, const BYTE *bytes, uint64_t size)
     uint64_t directoryEnd = directory.offset + directory.size;
     for (uint64_t i = 0; i < directory.entryCount; i++) {
         // One damaged central header makes the whole directory untrustworthy.
-        if (directoryEnd - position < CENTRAL_HEADER_SIZE) return OPEN_ERROR_DAMAGED;
         const BYTE *central = bytes + position;
-        if (!HasSignature(central, 0x01, 0x02)) return OPEN_ERROR_DAMAGED;
         CentralHeader header;
-        header.flags = Read16(central + 8);
-        header.method = Read16(central + 10);
-        uint32_t packed32 = Read32(central + 20);
-        uint32_t unpacked32 = Read32(central + 24);
-        header.nameLength = Read16(central + 28);
-        header.extraLength = Read16(central + 30);
-        header.commentLength = Read16(central + 32);
-        uint32_t offset32 = Read32(central + 42);
-        header.packedSize = packed32;
-        header.unpackedSize = unpacked32;
-        header.localOffset = offset32;
-        uint64_t recordSize =
-            (uint64_t)CENTRAL_HEADER_SIZE + header.nameLength + header.extraLength + header.commentLength;
-        if (directoryEnd - position < recordSize) return OPEN_ERROR_DAMAGED;
-        const BYTE *name = central + CENTRAL_HEADER_SIZE;
-        ReadZip64Extra(name + header.nameLength, header.extraLength, packed32, unpacked32, offset32, &header);
-        wchar_t *text = DecodeEntryName(name, header.nameLength, header.flags);
+        uint64_t recordSize = ReadCentralHeader(central, directoryEnd - position, &header);
+        if (!recordSize) return OPEN_ERROR_DAMAGED;
         position += recordSize;
+        wchar_t *text = DecodeEntryName(central + CENTRAL_HEADER_SIZE, header.nameLength, header.flags);
         if (!text) continue;
-
-        if (!IsComicImageName(text)) {
-            HeapFree(GetProcessHeap(), 0, text);
-            continue;
+        int64_t dataStart = -1;
+        if (IsComicImageName(text)) {
+            if (header.flags & FLAG_ENCRYPTED) {
+                sawEncryptedImage = true;
+            } else {
+                dataStart = FindEntryData(bytes, size, &header);
+            }
         }
-        if (header.flags & FLAG_ENCRYPTED) {
-            sawEncryptedImage = true;
-            HeapFree(GetProcessHeap(), 0, text);
-            continue;
-        }
-        int64_t dataStart = FindEntryData(bytes, size, &header);
         if (dataStart < 0) {
             HeapFree(GetProcessHeap(), 0, text);
             continue;

@@ -8,10 +8,7 @@
 // UI thread never hands out a second job while a result is on its way.
 #include <windows.h>
 
-#include "../app/Features.h"
 #include "../app/Shell.h"
-#include "../view/Document.h"
-#include "../view/Layout.h"
 #include "Decode.h"
 #include "PageImages.h"
 
@@ -223,45 +220,6 @@ int RequestPrefetch(ComicBook *comic, int page, int width, int height)
     if (FindCachedImage(comic, page, width, height)) return 0;
     SubmitDecodeRequest(comic, page, width, height, 1, NULL, NULL);
     return 1;
-}
-
-// The drawn size of a page at the current zoom, rounded as the painter does.
-static int DrawnPixels(double points)
-{
-    return (int)(ViewState.zoom * points + 0.5);
-}
-
-// Tries the page at p; 1 when the idle pass is done.
-static int PrefetchPage(int p)
-{
-    return RequestPrefetch(Document.comic, p, DrawnPixels(Document.pageWidths[p]),
-                           DrawnPixels(Document.pageHeights[p]));
-}
-
-void PrefetchStep(void)
-{
-    if (!Document.comic || IsDecodeBusy() || Document.pageCount < 1 || !Document.pageY) return;
-    int first = -1;
-    int last = -1;
-    int64_t viewTop = ViewState.scrollY;
-    int64_t viewBottom = viewTop + ViewState.viewHeight;
-    for (int i = 0; i < Document.pageCount; i++) {
-        int64_t top = Document.pageY[i];
-        // Pages are placed top to bottom: nothing further down is visible.
-        if (top >= viewBottom) break;
-        if (top + DrawnPixels(Document.pageHeights[i]) > viewTop) {
-            if (first < 0) first = i;
-            last = i;
-        }
-    }
-    if (first < 0) return;
-    int k = ViewState.doublePage ? 2 : 1;
-    for (int p = last + 1; p <= last + k && p < Document.pageCount; p++) {
-        if (PrefetchPage(p)) return;
-    }
-    for (int p = first - 1; p >= first - k && p >= 0; p--) {
-        if (PrefetchPage(p)) return;
-    }
 }
 
 void WaitForComicDecode(ComicBook *comic)

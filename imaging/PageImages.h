@@ -59,10 +59,6 @@ int IsDecodeBusy(void);
 // attempted, 0 when nothing was to be done.
 int RequestPrefetch(ComicBook *comic, int page, int width, int height);
 
-// The idle-time step: hands the next neighbour of the visible pages to the
-// worker.
-void PrefetchStep(void);
-
 // The worker's result arriving on the UI thread (the message's lParam).
 void OnPageDecoded(LPARAM request);
 

@@ -14,42 +14,19 @@ typedef HINSTANCE(WINAPI *ShellExecuteWProc)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LP
 
 void (*OpenUriHook)(const wchar_t *uri);
 
-// Pages are laid out top to bottom, so the search ends at the first page
-// whose top is below the point; the pages of a spread row share a top and
-// the horizontal test picks the right one.
-int PageAtClientPoint(int x, int y, int *left, int *top, int *width, int *height)
-{
-    if (!Document.pdf || Document.pageCount < 1) return -1;
-    int c = CentringOffset();
-    for (int i = 0; i < Document.pageCount; i++) {
-        int pageLeft = c + Document.pageX[i] - ViewState.scrollX;
-        int pageTop = Document.pageY[i] - ViewState.scrollY;
-        if (pageTop > y) return -1;
-        int w = RoundPixels(ViewState.zoom, Document.pageWidths[i]);
-        int h = RoundPixels(ViewState.zoom, Document.pageHeights[i]);
-        if (pageLeft <= x && x < pageLeft + w && y < pageTop + h) {
-            *left = pageLeft;
-            *top = pageTop;
-            *width = w;
-            *height = h;
-            return i;
-        }
-    }
-    return -1;
-}
-
 // The point is converted with the page's box on the screen, the same box
 // the page is rendered into, so the link found is the one under the pointer.
 FPDF_LINK LinkAtPoint(int x, int y)
 {
-    int left, top, w, h;
-    int index = PageAtClientPoint(x, y, &left, &top, &w, &h);
+    if (!Document.pdf) return NULL;
+    PageBox box;
+    int index = PageAtClientPoint(&Document, &ViewState, x, y, &box);
     if (index < 0) return NULL;
     FPDF_PAGE page = GetPdfPage(index);
     if (!page) return NULL;
     double pageX = 0;
     double pageY = 0;
-    if (!FPDF_DeviceToPage(page, left, top, w, h, 0, x, y, &pageX, &pageY)) return NULL;
+    if (!FPDF_DeviceToPage(page, box.x, box.y, box.w, box.h, 0, x, y, &pageX, &pageY)) return NULL;
     return FPDFLink_GetLinkAtPoint(page, pageX, pageY);
 }
 

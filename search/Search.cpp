@@ -4,13 +4,11 @@
 // scrolled into view. Nothing found is told by a beep alone.
 #include <windows.h>
 
-#include "../app/Commands.h"
 #include "../app/Shell.h"
 #include "../view/Document.h"
 #include "../view/Layout.h"
 #include "../view/PageCache.h"
 #include "../view/Pdfium.h"
-#include "../view/ViewWindow.h"
 #include "Search.h"
 
 SearchStateRecord SearchState = {{0}, -1, 0, 0, {}};
@@ -19,16 +17,6 @@ void (*SearchBeepHook)(void);
 // Thresholds that let any match of a page through, by direction.
 #define ANY_MATCH_FORWARD  (-1)
 #define ANY_MATCH_BACKWARD 2147483647
-
-int SearchHitPage(void)
-{
-    return SearchState.hitPage;
-}
-
-int SearchHitRectCount(void)
-{
-    return SearchState.hitRectCount;
-}
 
 // Called when a document is opened: its pages have nothing to do with the
 // old match. The text itself is kept for the next search.
@@ -150,20 +138,19 @@ void SearchScrollTarget(int hitX, int hitY, int *newX, int *newY)
 // by its page's top-left corner instead.
 static void ScrollToHit(FPDF_PAGE page)
 {
-    int p = SearchState.hitPage;
+    PageBox box;
+    PageBoxInClient(&Document, &ViewState, SearchState.hitPage, &box);
     int dx = 0;
     int dy = 0;
     if (SearchState.hitRectCount > 0) {
-        int w = RoundPixels(ViewState.zoom, Document.pageWidths[p]);
-        int h = RoundPixels(ViewState.zoom, Document.pageHeights[p]);
         const SearchHitRect *first = &SearchState.hitRects[0];
-        if (!FPDF_PageToDevice(page, 0, 0, w, h, 0, first->left, first->top, &dx, &dy)) {
+        if (!FPDF_PageToDevice(page, 0, 0, box.w, box.h, 0, first->left, first->top, &dx, &dy)) {
             dx = 0;
             dy = 0;
         }
     }
-    int hitX = CentringOffset() + Document.pageX[p] + dx;
-    int hitY = Document.pageY[p] + dy;
+    int hitX = box.x + ViewState.scrollX + dx;
+    int hitY = box.y + ViewState.scrollY + dy;
     int newX;
     int newY;
     SearchScrollTarget(hitX, hitY, &newX, &newY);
@@ -242,9 +229,9 @@ void BlendHighlight(unsigned char *bits, int width, int height, int stride, int 
 
 // The rectangles are converted with the same page box the page was rendered
 // into, so the tint lies exactly over the matched glyphs.
-void DrawSearchHighlight(FPDF_PAGE page, FPDF_BITMAP bitmap, int x, int y, int w, int h)
+void DrawSearchHighlight(int pageIndex, FPDF_PAGE page, FPDF_BITMAP bitmap, int x, int y, int w, int h)
 {
-    if (!page || !bitmap) return;
+    if (pageIndex != SearchState.hitPage || SearchState.hitRectCount < 1 || !page || !bitmap) return;
     unsigned char *bits = (unsigned char *)FPDFBitmap_GetBuffer(bitmap);
     int width = FPDFBitmap_GetWidth(bitmap);
     int height = FPDFBitmap_GetHeight(bitmap);
@@ -282,9 +269,9 @@ static LRESULT OnEditKeyDown(HWND hwnd, WPARAM wParam, LPARAM lParam)
         return 0;
     case VK_PRIOR:
     case VK_NEXT:
-        return ViewWindowProc(ViewWindow, WM_KEYDOWN, wParam, lParam);
+        return SendMessageW(ViewWindow, WM_KEYDOWN, wParam, lParam);
     }
-    if (HandleCommandKey((int)wParam)) return 0;
+    if (CommandKeyHook && CommandKeyHook((int)wParam)) return 0;
     return CallWindowProcW(SearchEditPreviousProc, hwnd, WM_KEYDOWN, wParam, lParam);
 }
 

@@ -1,13 +1,15 @@
 // Text search in the open PDF: the search bar's behaviour, the search
 // itself in reading order with wrap-around, and the yellow tint of the
-// current match. The operations the shell and the view call are declared in
-// app/Features.h; this header adds the state and the pieces tests reach.
+// current match.
 #ifndef FOLIVEX_SEARCH_H
 #define FOLIVEX_SEARCH_H
 
 #include <windows.h>
 
-#include "../app/Features.h"
+#include "../view/Pdfium.h"
+
+// commdlg.h maps FindText to its own FindTextW; ours is the search command.
+#undef FindText
 
 // Longest text searched, in UTF-16 units; the buffer adds the terminator.
 #define SEARCH_TEXT_MAX 255
@@ -37,6 +39,26 @@ struct SearchStateRecord {
 };
 
 extern SearchStateRecord SearchState;
+
+// Shows the bar (focused, its text selected) or hides it (the view gets the
+// focus back and the highlight goes). A comic gets a message instead: it has
+// no text to search.
+void ShowSearchBar(int show);
+
+// Finds the next (+1) or previous (-1) match of the bar's text, continuing
+// from the current match, wrapping around the document; scrolls it into view
+// and highlights it, or beeps when there is none.
+void FindText(int direction);
+
+// Forgets the current match (the text stays for the next search).
+void ClearSearchHit(void);
+
+// Tints the current match if it lies on this page, rendered into the bitmap
+// at box x, y, w, h.
+void DrawSearchHighlight(int pageIndex, FPDF_PAGE page, FPDF_BITMAP bitmap, int x, int y, int w, int h);
+
+// The search edit's subclass procedure.
+LRESULT CALLBACK SearchEditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The scroll position that shows a match whose top-left corner is at strip
 // point (hitX, hitY): unchanged on an axis where the point already lies in

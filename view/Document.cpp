@@ -2,12 +2,11 @@
 // PDF engine reads from the mapping for as long as the document is open.
 #include <windows.h>
 
-#include "../app/Features.h"
 #include "../app/Shell.h"
-#include "../archive/ComicBook.h"
 #include "Document.h"
 #include "Layout.h"
 #include "PageCache.h"
+#include "ViewHooks.h"
 
 DocumentRecord Document;
 
@@ -204,9 +203,7 @@ void OpenDocument(const wchar_t *path)
     ViewState.scrollX = 0;
     ViewState.scrollY = 0;
     ViewState.fitWidth = 1;
-    ClearSearchHit();
-
-    ResetThumbs(Document.pdf, Document.comic, Document.pageCount, Document.pageWidths, Document.pageHeights);
+    if (ViewHooks.documentChanged) ViewHooks.documentChanged(&Document);
     if (MainWindow) RelayoutMainWindow();
     LayoutPages(0, 0);
 }
@@ -215,7 +212,7 @@ void OpenDocument(const wchar_t *path)
 // reads from.
 void CloseDocument(void)
 {
-    ResetThumbs(NULL, NULL, 0, NULL, NULL);
+    if (ViewHooks.documentChanged) ViewHooks.documentChanged(NULL);
     EmptyPageCache();
     if (Document.pdf) {
         FPDF_CloseDocument(Document.pdf);

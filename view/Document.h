@@ -5,16 +5,8 @@
 
 #include <windows.h>
 
+#include "../archive/ComicBook.h"
 #include "Pdfium.h"
-
-struct ComicBook;
-
-// Why an open failed; each code has its own message.
-#define OPEN_ERROR_GENERIC  0
-#define OPEN_ERROR_NO_IMAGE 1
-#define OPEN_ERROR_PASSWORD 2
-#define OPEN_ERROR_NO_UNRAR 3
-#define OPEN_ERROR_DAMAGED  4
 
 // Documents with more pages than this are refused: the page arrays and the
 // per-row spacing of the strip must stay far inside 32-bit arithmetic.

@@ -2,23 +2,14 @@
 // Folivex" while a two-page spread is current.
 #include <windows.h>
 
-#include "../app/Features.h"
 #include "../app/Shell.h"
 #include "Document.h"
 #include "Layout.h"
 #include "Title.h"
+#include "ViewHooks.h"
 
 // Room for a 259-unit file name, three page numbers and the fixed text.
 static wchar_t TitleBuffer[TITLE_CAPACITY];
-
-int CurrentPage(void)
-{
-    int probe = ViewState.scrollY + ViewState.viewHeight / 3;
-    for (int i = 0; i < Document.pageCount; i++) {
-        if (Document.pageY[i] + RoundPixels(ViewState.zoom, Document.pageHeights[i]) > probe) return i;
-    }
-    return 0;
-}
 
 // The spread form is used when the next page shares the current page's row.
 void FormatTitle(wchar_t *title, int current)
@@ -36,11 +27,11 @@ void FormatTitle(wchar_t *title, int current)
 // and the caption is not rewritten needlessly.
 void UpdateTitle(void)
 {
-    int current = CurrentPage();
+    int current = CurrentPage(&Document, &ViewState);
     int open = IsDocumentOpen();
     if (open && current == ViewState.titlePage) return;
     ViewState.titlePage = current;
-    FollowCurrentPage(current);
+    if (ViewHooks.currentPageChanged) ViewHooks.currentPageChanged(current);
     FormatTitle(TitleBuffer, current);
     if (MainWindow) SetWindowTextW(MainWindow, TitleBuffer);
 }

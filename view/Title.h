@@ -3,17 +3,13 @@
 #ifndef FOLIVEX_TITLE_H
 #define FOLIVEX_TITLE_H
 
-// The current page: the first page whose bottom edge lies below the line a
-// third of the way down the view; 0 when none does or there are no pages.
-int CurrentPage(void);
-
 // Writes the caption for a current page into title (at least
 // TITLE_CAPACITY units).
 #define TITLE_CAPACITY 320
 void FormatTitle(wchar_t *title, int current);
 
 // Sets the caption when the current page has changed since the last call
-// (always while no document is open).
+// (always while no document is open), and tells the view's hooks.
 void UpdateTitle(void);
 
 #endif

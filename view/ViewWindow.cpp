@@ -1,13 +1,18 @@
-// View window procedure and painting.
+// View window procedure, painting, and the comic prefetch that keeps the
+// pages around the visible ones decoded.
 #include <windows.h>
 
-#include "../app/Commands.h"
-#include "../app/Features.h"
+#include "../app/Settings.h"
 #include "../app/Shell.h"
+#include "../imaging/ComicDraw.h"
+#include "../imaging/PageImages.h"
 #include "Document.h"
 #include "Layout.h"
 #include "PageCache.h"
+#include "ViewHooks.h"
 #include "ViewWindow.h"
+
+ViewHooksRecord ViewHooks;
 
 // Button-down point in client coordinates, and the strip point that was
 // under it; a drag is in progress while the view holds the capture.
@@ -25,11 +30,6 @@ static int PointX(LPARAM lParam)
 static int PointY(LPARAM lParam)
 {
     return (int)(short)HIWORD(lParam);
-}
-
-static int IsKeyDown(int vk)
-{
-    return GetKeyState(vk) < 0;
 }
 
 // Pixels scrolled for a wheel delta: ScaleDpi(96) per notch of 120.
@@ -62,11 +62,9 @@ static void DrawPdfPage(FPDF_BITMAP bitmap, int index, int x, int y, int w, int 
     FPDFBitmap_FillRect(bitmap, x, y, w, h, PAGE_COLOR);
     if (!page) return;
     FPDF_RenderPageBitmap(bitmap, page, x, y, w, h, 0, FPDF_ANNOT | FPDF_LCD_TEXT);
-    if (index == SearchHitPage() && SearchHitRectCount() > 0) DrawSearchHighlight(page, bitmap, x, y, w, h);
+    if (ViewHooks.drawOverPdfPage) ViewHooks.drawOverPdfPage(index, page, bitmap, x, y, w, h);
 }
 
-// Pages are laid out top to bottom, so the loop ends at the first page
-// whose top is below the rectangle; the pages of a spread row share a top.
 void PaintPages(HDC hdc, const RECT *paintRect)
 {
     int bw = paintRect->right - paintRect->left;
@@ -77,19 +75,19 @@ void PaintPages(HDC hdc, const RECT *paintRect)
     void *buffer = FPDFBitmap_GetBuffer(bitmap);
     FPDFBitmap_FillRect(bitmap, 0, 0, bw, bh, STRIP_COLOR);
 
-    int left = CentringOffset() - ViewState.scrollX - paintRect->left;
-    int top = -ViewState.scrollY - paintRect->top;
-    for (int i = 0; i < Document.pageCount; i++) {
-        int x = left + Document.pageX[i];
-        int y = top + Document.pageY[i];
-        if (y >= bh) break;
-        int w = RoundPixels(ViewState.zoom, Document.pageWidths[i]);
-        int h = RoundPixels(ViewState.zoom, Document.pageHeights[i]);
-        if (y + h <= 0 || x >= bw || x + w <= 0) continue;
-        if (Document.comic) {
-            DrawComicPage(Document.comic, i, buffer, bw, bh, x, y, w, h);
-        } else if (Document.pdf) {
-            DrawPdfPage(bitmap, i, x, y, w, h);
+    int first, last;
+    if (VisiblePageRange(&Document, &ViewState, paintRect->top, paintRect->bottom, &first, &last)) {
+        for (int i = first; i <= last; i++) {
+            PageBox box;
+            PageBoxInClient(&Document, &ViewState, i, &box);
+            int x = box.x - paintRect->left;
+            int y = box.y - paintRect->top;
+            if (y + box.h <= 0 || x >= bw || x + box.w <= 0) continue;
+            if (Document.comic) {
+                DrawComicPage(Document.comic, i, buffer, bw, bh, x, y, box.w, box.h);
+            } else if (Document.pdf) {
+                DrawPdfPage(bitmap, i, x, y, box.w, box.h);
+            }
         }
     }
 
@@ -103,6 +101,48 @@ void PaintPages(HDC hdc, const RECT *paintRect)
     bmi.bmiHeader.biCompression = BI_RGB;
     SetDIBitsToDevice(hdc, paintRect->left, paintRect->top, bw, bh, 0, 0, 0, bh, buffer, &bmi, DIB_RGB_COLORS);
     FPDFBitmap_Destroy(bitmap);
+}
+
+// Tries the page at p for the worker; 1 when a job was attempted, which
+// ends this idle pass.
+static int PrefetchPage(int p)
+{
+    int w = RoundPixels(ViewState.zoom, Document.pageWidths[p]);
+    int h = RoundPixels(ViewState.zoom, Document.pageHeights[p]);
+    return RequestPrefetch(Document.comic, p, w, h);
+}
+
+// The pages after the visible ones come first (the reader goes forward),
+// one row's worth, then as many before them.
+void PrefetchStep(void)
+{
+    if (!Document.comic || IsDecodeBusy() || Document.pageCount < 1 || !Document.pageY) return;
+    int first, last;
+    if (!VisiblePageRange(&Document, &ViewState, 0, ViewState.viewHeight, &first, &last)) return;
+    int k = ViewState.doublePage ? 2 : 1;
+    for (int p = last + 1; p <= last + k && p < Document.pageCount; p++) {
+        if (PrefetchPage(p)) return;
+    }
+    for (int p = first - 1; p >= first - k && p >= 0; p--) {
+        if (PrefetchPage(p)) return;
+    }
+}
+
+// "Cover alone" shows the cover choice even while the two-page view is off.
+void CheckSpreadMenuEntries(void)
+{
+    if (!MainWindow) return;
+    HMENU menu = GetSystemMenu(MainWindow, FALSE);
+    CheckMenuItem(menu, IDM_DOUBLE_PAGE, MF_BYCOMMAND | (ViewState.doublePage ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, IDM_COVER_ALONE, MF_BYCOMMAND | (ViewState.coverPaired ? MF_UNCHECKED : MF_CHECKED));
+}
+
+void ChooseSpreadMode(int doublePage, int coverPaired)
+{
+    SetSpreadMode(doublePage, coverPaired);
+    SetSetting(L"DoublePage", ViewState.doublePage);
+    SetSetting(L"CoverPaired", ViewState.coverPaired);
+    CheckSpreadMenuEntries();
 }
 
 // Ctrl + wheel zooms by one step per message about the cursor; otherwise
@@ -127,7 +167,7 @@ static void OnMouseWheel(HWND hwnd, WPARAM wParam, LPARAM lParam)
 // The view's own keys, after the global command keys have had their turn.
 static void OnKeyDown(WPARAM vk)
 {
-    if (HandleCommandKey((int)vk)) return;
+    if (CommandKeyHook && CommandKeyHook((int)vk)) return;
     int line = ScaleDpi(48);
     int page = ViewState.viewHeight - line;
     int x = ViewState.scrollX;
@@ -159,17 +199,28 @@ static void OnKeyDown(WPARAM vk)
         ScrollViewTo(x, IsKeyDown(VK_SHIFT) ? y - page : y + page);
         break;
     case VK_ESCAPE:
-        if (IsWindowVisible(SearchEdit)) ShowSearchBar(0);
+        // The search bar closes itself on Esc; the view passes the key on.
+        if (IsWindowVisible(SearchEdit)) SendMessageW(SearchEdit, WM_KEYDOWN, VK_ESCAPE, 0);
         break;
     case 'D':
         if (IsKeyDown(VK_CONTROL)) break;
         if (IsKeyDown(VK_SHIFT)) {
-            SetSpreadMode(1, !ViewState.coverPaired, 1);
+            ChooseSpreadMode(1, !ViewState.coverPaired);
         } else {
-            SetSpreadMode(!ViewState.doublePage, ViewState.coverPaired, 1);
+            ChooseSpreadMode(!ViewState.doublePage, ViewState.coverPaired);
         }
         break;
     }
+}
+
+static void OnButtonDown(HWND hwnd, LPARAM lParam)
+{
+    SetFocus(hwnd);
+    SetCapture(hwnd);
+    dragStartX = PointX(lParam);
+    dragStartY = PointY(lParam);
+    grabX = dragStartX + ViewState.scrollX;
+    grabY = dragStartY + ViewState.scrollY;
 }
 
 // A release within the drag threshold of the press is a click, which
@@ -184,20 +235,33 @@ static void OnButtonUp(LPARAM lParam)
     if (dx < 0) dx = -dx;
     if (dy < 0) dy = -dy;
     if (dx > GetSystemMetrics(SM_CXDRAG) || dy > GetSystemMetrics(SM_CYDRAG)) return;
-    FPDF_LINK link = LinkAtPoint(x, y);
-    if (link) FollowLink(link);
+    if (!ViewHooks.linkAtPoint || !ViewHooks.followLink) return;
+    FPDF_LINK link = ViewHooks.linkAtPoint(x, y);
+    if (link) ViewHooks.followLink(link);
 }
 
 // The hand cursor over a PDF link, unless a drag is in progress.
 static int SetLinkCursor(HWND hwnd, LPARAM lParam)
 {
-    if (LOWORD(lParam) != HTCLIENT || GetCapture() == hwnd || !Document.pdf) return 0;
+    if (LOWORD(lParam) != HTCLIENT || GetCapture() == hwnd || !Document.pdf || !ViewHooks.linkAtPoint) return 0;
     POINT cursor;
     GetCursorPos(&cursor);
     ScreenToClient(hwnd, &cursor);
-    if (!LinkAtPoint(cursor.x, cursor.y)) return 0;
+    if (!ViewHooks.linkAtPoint(cursor.x, cursor.y)) return 0;
     SetCursor(LoadCursorW(NULL, IDC_HAND));
     return 1;
+}
+
+static void OnPaint(HWND hwnd)
+{
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hwnd, &ps);
+    if (IsDocumentOpen()) {
+        PaintPages(hdc, &ps.rcPaint);
+    } else {
+        PaintEmptyHint(hwnd, hdc);
+    }
+    EndPaint(hwnd, &ps);
 }
 
 LRESULT CALLBACK ViewWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -208,17 +272,9 @@ LRESULT CALLBACK ViewWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         ViewState.viewHeight = HIWORD(lParam);
         LayoutPages(0, 0);
         return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC hdc = BeginPaint(hwnd, &ps);
-        if (IsDocumentOpen()) {
-            PaintPages(hdc, &ps.rcPaint);
-        } else {
-            PaintEmptyHint(hwnd, hdc);
-        }
-        EndPaint(hwnd, &ps);
+    case WM_PAINT:
+        OnPaint(hwnd);
         return 0;
-    }
     case WM_HSCROLL:
         HandleScrollBar(SB_HORZ, LOWORD(wParam));
         return 0;
@@ -232,12 +288,7 @@ LRESULT CALLBACK ViewWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         OnKeyDown(wParam);
         return 0;
     case WM_LBUTTONDOWN:
-        SetFocus(hwnd);
-        SetCapture(hwnd);
-        dragStartX = PointX(lParam);
-        dragStartY = PointY(lParam);
-        grabX = dragStartX + ViewState.scrollX;
-        grabY = dragStartY + ViewState.scrollY;
+        OnButtonDown(hwnd, lParam);
         return 0;
     case WM_MOUSEMOVE:
         if (GetCapture() == hwnd) ScrollViewTo(grabX - PointX(lParam), grabY - PointY(lParam));

@@ -16,4 +16,16 @@ LRESULT CALLBACK ViewWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 // one bitmap of exactly that size and copies it to hdc.
 void PaintPages(HDC hdc, const RECT *paintRect);
 
+// The idle-time step of comics: hands the decode worker the next page
+// after the visible ones that is not decoded yet (a row's worth), else the
+// one before them. Returns at once with a PDF, a busy worker or nothing to do.
+void PrefetchStep(void);
+
+// The user's choice of page mode (D, Shift+D, the window menu): applied,
+// stored for the next runs, and shown in the window menu.
+void ChooseSpreadMode(int doublePage, int coverPaired);
+
+// Sets the check marks of the two spread entries of the window menu.
+void CheckSpreadMenuEntries(void);
+
 #endif

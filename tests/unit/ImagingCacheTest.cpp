@@ -8,6 +8,7 @@
 #include "ImagingSupport.h"
 #include "imaging/Decode.h"
 #include "imaging/PageImages.h"
+#include "view/ViewWindow.h"
 #include "view/Document.h"
 #include "view/Layout.h"
 

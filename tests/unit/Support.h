@@ -67,6 +67,7 @@ inline std::string Utf8(const wchar_t *text)
 #ifdef _WIN32
 #include "app/Settings.h"
 #include "app/Shell.h"
+#include "app/Startup.h"
 #include "view/Document.h"
 
 // The fixture's full Windows path.

@@ -1,9 +1,6 @@
-// Do-nothing stand-ins for the features that are not built yet, so that
-// their keys, menu entries and hooks are wired and simply have no effect.
-// Each one goes away when its feature is written.
-#include <windows.h>
-
-#include "Features.h"
+// Do-nothing stand-ins for the features not built yet, so that their keys,
+// menu entries and hooks are wired and simply have no effect.
+#include "Unbuilt.h"
 
 void CreateThumbsWindow(void)
 {
