@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the archive parsers natively with AddressSanitizer and
-# UndefinedBehaviorSanitizer, runs their unit tests, generates the seed
-# corpora from the fixture scripts and fuzzes each target for FUZZ_SECONDS.
+# UndefinedBehaviorSanitizer, runs their unit tests on the generated
+# fixtures, seeds the fuzz targets from the same fixtures and fuzzes each
+# target for FUZZ_SECONDS (0: no fuzzing).
 #
 #   tests/native/run.sh BUILDDIR FUZZ_SECONDS
 #
@@ -12,38 +13,33 @@ if [ $# -ne 2 ]; then
     echo "usage: $0 BUILDDIR FUZZ_SECONDS" >&2
     exit 2
 fi
-BUILD=$1
-SECONDS_PER_TARGET=$2
 HERE=$(cd "$(dirname "$0")" && pwd)
 ROOT=$(cd "$HERE/../.." && pwd)
-mkdir -p "$BUILD"
-BUILD=$(cd "$BUILD" && pwd)
+mkdir -p "$1"
+BUILD=$(cd "$1" && pwd)
+SECONDS_PER_TARGET=$2
+TARGETS="fuzz_zip fuzz_inflate fuzz_probe"
 
 CC=${CC:-clang-14} CXX=${CXX:-clang++-14} cmake -S "$HERE" -B "$BUILD" -G Ninja >/dev/null
 cmake --build "$BUILD" -j2
 
-# Fixtures: the same generators the Windows test run uses.
 FIXTURES="$BUILD/fixtures"
 rm -rf "$FIXTURES"
-mkdir -p "$FIXTURES"
-python3 - "$ROOT/tests/fixtures" "$FIXTURES" <<'PY'
-import sys
-sys.path.insert(0, sys.argv[1])
-import image_fixtures, zip_fixtures
-image_fixtures.write_all(sys.argv[2])
-zip_fixtures.write_all(sys.argv[2])
-PY
+python3 "$ROOT/tests/fixtures/make_fixtures.py" "$FIXTURES"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 FOLIVEX_FIXTURES="$FIXTURES" "$BUILD/archive_tests" --gtest_brief=1
 
-# Seed corpora.  fuzz_inflate takes two bytes of output size first.
+# Seeds: the generated archives, images and Deflate streams under 1 MB.
+# fuzz_inflate reads two bytes of output size first.
 SEEDS="$BUILD/seeds"
 rm -rf "$SEEDS"
 mkdir -p "$SEEDS/fuzz_zip" "$SEEDS/fuzz_inflate" "$SEEDS/fuzz_probe"
-cp "$FIXTURES"/*.cbz "$FIXTURES"/*.zip "$FIXTURES"/zip/*.zip "$SEEDS/fuzz_zip/"
-cp "$FIXTURES"/images/* "$SEEDS/fuzz_probe/"
+find "$FIXTURES" -type f -size -1024k \( -name '*.zip' -o -name '*.cbz' \) \
+    -exec cp --backup=numbered -t "$SEEDS/fuzz_zip" {} +
+find "$FIXTURES" -type f -size -1024k \( -name '*.png' -o -name '*.gif' -o -name '*.bmp' -o -name '*.webp' \
+    -o -name '*.jpg' \) -exec cp --backup=numbered -t "$SEEDS/fuzz_probe" {} +
 for stream in "$FIXTURES"/deflate/*.bin; do
     name=$(basename "$stream" .bin)
     { printf '\377\377'; cat "$stream"; } >"$SEEDS/fuzz_inflate/$name-full"
@@ -51,7 +47,7 @@ for stream in "$FIXTURES"/deflate/*.bin; do
 done
 
 # Inputs that once failed stay as regression cases.
-for target in fuzz_zip fuzz_inflate fuzz_probe; do
+for target in $TARGETS; do
     cases="$HERE/regressions/$target"
     if [ -d "$cases" ] && [ -n "$(ls -A "$cases")" ]; then
         "$BUILD/$target" "$cases"/* >/dev/null 2>&1 || {
@@ -63,7 +59,7 @@ for target in fuzz_zip fuzz_inflate fuzz_probe; do
 done
 
 if [ "$SECONDS_PER_TARGET" -gt 0 ]; then
-    for target in fuzz_zip fuzz_inflate fuzz_probe; do
+    for target in $TARGETS; do
         corpus="$BUILD/corpus/$target"
         mkdir -p "$corpus" "$BUILD/artifacts/$target"
         echo "fuzzing $target for $SECONDS_PER_TARGET s"

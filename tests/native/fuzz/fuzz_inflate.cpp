@@ -7,10 +7,11 @@
 
 #include "archive/Inflate.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
     if (size < 2) return 0;
     uint64_t room = (uint64_t)data[0] | ((uint64_t)data[1] << 8);
-    BYTE* destination = (BYTE*)malloc(room > 0 ? room : 1);
+    BYTE *destination = (BYTE *)malloc(room > 0 ? room : 1);
     if (!destination) return 0;
     int64_t written = InflateEntry(data + 2, size - 2, destination, room);
     if (written < -1 || written > (int64_t)room) abort();

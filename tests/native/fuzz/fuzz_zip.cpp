@@ -12,10 +12,11 @@
 static const uint64_t WholeReadLimit = 1u << 18;
 static const int32_t WholeReadEntries = 8;
 
-static void ReadEntry(const ArchiveEntry* entry, uint64_t maxBytes) {
+static void ReadEntry(const ArchiveEntry *entry, uint64_t maxBytes)
+{
     uint64_t size = 0;
-    BYTE* owned = 0;
-    const BYTE* bytes = ReadEntryBytes(entry, maxBytes, &size, &owned);
+    BYTE *owned = 0;
+    const BYTE *bytes = ReadEntryBytes(entry, maxBytes, &size, &owned);
     if (bytes) {
         // Touch the first and the last byte reported, so that a size
         // beyond the buffer shows up under AddressSanitizer.
@@ -29,14 +30,15 @@ static void ReadEntry(const ArchiveEntry* entry, uint64_t maxBytes) {
     if (owned) HeapFree(GetProcessHeap(), 0, owned);
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
     int error = -1;
-    ComicBook* book = OpenComicBook(ARCHIVE_ZIP, L"fuzz.cbz", data, size, &error);
+    ComicBook *book = OpenComicBook(ARCHIVE_ZIP, L"fuzz.cbz", data, size, &error);
     if ((book == 0) != (error != 0)) abort();
     if (!book) return 0;
     if (book->entryCount <= 0) abort();
     for (int32_t i = 0; i < book->entryCount; i++) {
-        const ArchiveEntry* entry = &book->entries[i];
+        const ArchiveEntry *entry = &book->entries[i];
         if (entry->data < data || entry->packedSize > (uint64_t)(data + size - entry->data)) abort();
         ReadEntry(entry, PROBE_PREFIX_SIZE);
         ReadEntry(entry, 7);
