@@ -18,4 +18,7 @@ void ShowOpenDialog(void);
 // area of the given size.
 void PlaceChildren(int width, int height);
 
+// Sets the check marks of the two spread entries of the window menu.
+void CheckSpreadMenuEntries(void);
+
 #endif

@@ -6,10 +6,10 @@
 #include "../view/Document.h"
 #include "../view/Pdfium.h"
 #include "../view/Title.h"
-#include "Startup.h"
-#include "Unbuilt.h"
 #include "Settings.h"
 #include "Shell.h"
+#include "Startup.h"
+#include "Unbuilt.h"
 
 // The window is shown and painted before the document is opened, so a
 // large file never delays the first sight of the program.

@@ -4,14 +4,14 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
-#include "../view/Document.h"
 #include "../imaging/PageImages.h"
 #include "../search/Search.h"
+#include "../view/Document.h"
 #include "../view/Layout.h"
-#include "../view/ViewWindow.h"
 #include "Commands.h"
-#include "Unbuilt.h"
+#include "Settings.h"
 #include "Shell.h"
+#include "Unbuilt.h"
 
 typedef UINT(WINAPI *DragQueryFileWProc)(HDROP, UINT, LPWSTR, UINT);
 typedef void(WINAPI *DragFinishProc)(HDROP);
@@ -124,6 +124,24 @@ int HandleCommandKey(int vk)
         return 1;
     }
     return 0;
+}
+
+// "Cover alone" shows the cover choice even while the two-page view is off.
+void CheckSpreadMenuEntries(void)
+{
+    HMENU menu = GetSystemMenu(MainWindow, FALSE);
+    CheckMenuItem(menu, IDM_DOUBLE_PAGE, MF_BYCOMMAND | (ViewState.doublePage ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, IDM_COVER_ALONE, MF_BYCOMMAND | (ViewState.coverPaired ? MF_UNCHECKED : MF_CHECKED));
+}
+
+// The user's choice of page mode (the window menu, and D or Shift+D in the
+// view): applied, stored for the next runs, and shown in the window menu.
+static void ChooseSpreadMode(int doublePage, int coverPaired)
+{
+    SetSpreadMode(doublePage, coverPaired);
+    SetSetting(L"DoublePage", ViewState.doublePage);
+    SetSetting(L"CoverPaired", ViewState.coverPaired);
+    CheckSpreadMenuEntries();
 }
 
 // Commands of the entries added to the window menu; every other command

@@ -2,7 +2,6 @@
 // pages around the visible ones decoded.
 #include <windows.h>
 
-#include "../app/Settings.h"
 #include "../app/Shell.h"
 #include "../imaging/ComicDraw.h"
 #include "../imaging/PageImages.h"
@@ -128,23 +127,6 @@ void PrefetchStep(void)
     }
 }
 
-// "Cover alone" shows the cover choice even while the two-page view is off.
-void CheckSpreadMenuEntries(void)
-{
-    if (!MainWindow) return;
-    HMENU menu = GetSystemMenu(MainWindow, FALSE);
-    CheckMenuItem(menu, IDM_DOUBLE_PAGE, MF_BYCOMMAND | (ViewState.doublePage ? MF_CHECKED : MF_UNCHECKED));
-    CheckMenuItem(menu, IDM_COVER_ALONE, MF_BYCOMMAND | (ViewState.coverPaired ? MF_UNCHECKED : MF_CHECKED));
-}
-
-void ChooseSpreadMode(int doublePage, int coverPaired)
-{
-    SetSpreadMode(doublePage, coverPaired);
-    SetSetting(L"DoublePage", ViewState.doublePage);
-    SetSetting(L"CoverPaired", ViewState.coverPaired);
-    CheckSpreadMenuEntries();
-}
-
 // Ctrl + wheel zooms by one step per message about the cursor; otherwise
 // the wheel scrolls, sideways with Shift.
 static void OnMouseWheel(HWND hwnd, WPARAM wParam, LPARAM lParam)
@@ -203,11 +185,9 @@ static void OnKeyDown(WPARAM vk)
         if (IsWindowVisible(SearchEdit)) SendMessageW(SearchEdit, WM_KEYDOWN, VK_ESCAPE, 0);
         break;
     case 'D':
-        if (IsKeyDown(VK_CONTROL)) break;
-        if (IsKeyDown(VK_SHIFT)) {
-            ChooseSpreadMode(1, !ViewState.coverPaired);
-        } else {
-            ChooseSpreadMode(!ViewState.doublePage, ViewState.coverPaired);
+        // The same choices as the window menu's entries, made there.
+        if (!IsKeyDown(VK_CONTROL)) {
+            SendMessageW(MainWindow, WM_SYSCOMMAND, IsKeyDown(VK_SHIFT) ? IDM_COVER_ALONE : IDM_DOUBLE_PAGE, 0);
         }
         break;
     }

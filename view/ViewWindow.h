@@ -21,11 +21,4 @@ void PaintPages(HDC hdc, const RECT *paintRect);
 // one before them. Returns at once with a PDF, a busy worker or nothing to do.
 void PrefetchStep(void);
 
-// The user's choice of page mode (D, Shift+D, the window menu): applied,
-// stored for the next runs, and shown in the window menu.
-void ChooseSpreadMode(int doublePage, int coverPaired);
-
-// Sets the check marks of the two spread entries of the window menu.
-void CheckSpreadMenuEntries(void);
-
 #endif

@@ -262,7 +262,7 @@ TEST_F(Reader, FailedOpensKeepThePreviousDocument)
 
 TEST_F(Reader, ReopeningLoadsAfreshFittedAtTheTopInTheSameMode)
 {
-    ChooseSpreadMode(1, 1);
+    SetSpreadMode(1, 1);
     SetZoom(2.0, 0, 0);
     ScrollViewTo(0, 5000);
     FPDF_DOCUMENT first = Document.pdf;
