@@ -6,5 +6,5 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 ROOT=$(cd "$HERE/../.." && pwd)
 BUILD=${1:-$ROOT/build}
 cmake --build "$BUILD" --target ComicBench
-python3 "$ROOT/tests/fixtures/imaging_fixtures.py" "$BUILD/bench/comic-fixtures"
+python3 "$ROOT/tests/fixtures/image_fixtures.py" "$BUILD/bench/comic-fixtures"
 "$ROOT/tools/wine-run" "$BUILD/bench/ComicBench.exe" "Z:$(echo "$BUILD/bench/comic-fixtures/imaging/large.png" | tr / '\\')"
