@@ -45,3 +45,14 @@ int IsKeyDown(int vk)
 {
     return GetKeyState(vk) < 0;
 }
+
+void DescribeTopDownBitmap(BITMAPINFO *bmi, int width, int height)
+{
+    ZeroMemory(bmi, sizeof *bmi);
+    bmi->bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi->bmiHeader.biWidth = width;
+    bmi->bmiHeader.biHeight = -height;
+    bmi->bmiHeader.biPlanes = 1;
+    bmi->bmiHeader.biBitCount = 32;
+    bmi->bmiHeader.biCompression = BI_RGB;
+}

@@ -55,4 +55,8 @@ void RelayoutMainWindow(void);
 // being handled.
 int IsKeyDown(int vk);
 
+// Describes a 32-bit top-down DIB of width x height pixels: the layout of
+// every page image, render and thumbnail of the program.
+void DescribeTopDownBitmap(BITMAPINFO *bmi, int width, int height);
+
 #endif

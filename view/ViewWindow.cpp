@@ -91,13 +91,7 @@ void PaintPages(HDC hdc, const RECT *paintRect)
     }
 
     BITMAPINFO bmi;
-    ZeroMemory(&bmi, sizeof bmi);
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = bw;
-    bmi.bmiHeader.biHeight = -bh;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
+    DescribeTopDownBitmap(&bmi, bw, bh);
     SetDIBitsToDevice(hdc, paintRect->left, paintRect->top, bw, bh, 0, 0, 0, bh, buffer, &bmi, DIB_RGB_COLORS);
     FPDFBitmap_Destroy(bitmap);
 }

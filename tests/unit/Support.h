@@ -121,13 +121,8 @@ inline void PumpMessages()
 // A 32-bit top-down DIB section of w x h pixels; its bits through *bits.
 inline HBITMAP CreateDib32(int w, int h, void **bits)
 {
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = w;
-    bmi.bmiHeader.biHeight = -h;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bmi;
+    DescribeTopDownBitmap(&bmi, w, h);
     return CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, bits, NULL, 0);
 }
 
