@@ -302,7 +302,8 @@ TEST_F(Links, HandCursorAndClickAgainstDrag)
         SetCursorPos(client.x, client.y);
         // Wine moves the X pointer asynchronously: wait until it is there.
         POINT now = {};
-        for (int i = 0; i < 100 && GetCursorPos(&now) && (now.x != client.x || now.y != client.y); i++) Sleep(10);
+        for (int i = 0; i < 500 && GetCursorPos(&now) && (now.x != client.x || now.y != client.y); i++) Sleep(10);
+        if (now.x != client.x || now.y != client.y) ADD_FAILURE() << "the pointer did not reach the point";
         return SendMessageW(ViewWindow, WM_SETCURSOR, (WPARAM)ViewWindow, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)) == TRUE;
     };
     EXPECT_TRUE(handAt(Centre(0, 0)));
