@@ -3,11 +3,11 @@
 // named on the command line, runs the message loop and ends the process.
 #include <windows.h>
 
+#include "../about/About.h"
 #include "../view/Document.h"
 #include "../view/Pdfium.h"
 #include "../view/Title.h"
 #include "Startup.h"
-#include "Unbuilt.h"
 #include "Settings.h"
 #include "Shell.h"
 

@@ -4,6 +4,7 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include "../about/About.h"
 #include "../view/Document.h"
 #include "../imaging/PageImages.h"
 #include "../search/Search.h"
