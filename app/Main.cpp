@@ -3,13 +3,13 @@
 // named on the command line, runs the message loop and ends the process.
 #include <windows.h>
 
+#include "../about/About.h"
 #include "../view/Document.h"
 #include "../view/Pdfium.h"
 #include "../view/Title.h"
 #include "Settings.h"
 #include "Shell.h"
 #include "Startup.h"
-#include "Unbuilt.h"
 
 // The window is shown and painted before the document is opened, so a
 // large file never delays the first sight of the program.

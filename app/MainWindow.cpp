@@ -4,6 +4,7 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include "../about/About.h"
 #include "../imaging/PageImages.h"
 #include "../search/Search.h"
 #include "../view/Document.h"
@@ -33,14 +34,12 @@ void PlaceChildren(int width, int height)
 // drop is ignored.
 static void OnDropFiles(HDROP drop)
 {
-    HMODULE shell = LoadLibraryA("shell32");
-    if (!shell) return;
-    DragQueryFileWProc dragQueryFile = (DragQueryFileWProc)(void *)GetProcAddress(shell, "DragQueryFileW");
+    DragQueryFileWProc dragQueryFile = (DragQueryFileWProc)(void *)GetProcFromLibrary("shell32", "DragQueryFileW");
     if (!dragQueryFile) return;
     wchar_t path[260];
     path[0] = 0;
     if (dragQueryFile(drop, 0, path, 260)) OpenDocument(path);
-    DragFinishProc dragFinish = (DragFinishProc)(void *)GetProcAddress(shell, "DragFinish");
+    DragFinishProc dragFinish = (DragFinishProc)(void *)GetProcFromLibrary("shell32", "DragFinish");
     if (dragFinish) dragFinish(drop);
 }
 
@@ -67,9 +66,8 @@ void ShowOpenDialog(void)
     ofn.lpstrFile = path;
     ofn.nMaxFile = 260;
     ofn.Flags = OFN_FILEMUSTEXIST;
-    HMODULE comdlg = LoadLibraryA("comdlg32");
-    if (!comdlg) return;
-    GetOpenFileNameWProc getOpenFileName = (GetOpenFileNameWProc)(void *)GetProcAddress(comdlg, "GetOpenFileNameW");
+    GetOpenFileNameWProc getOpenFileName =
+        (GetOpenFileNameWProc)(void *)GetProcFromLibrary("comdlg32", "GetOpenFileNameW");
     if (!getOpenFileName) return;
     if (getOpenFileName(&ofn)) OpenDocument(path);
 }

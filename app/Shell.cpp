@@ -27,9 +27,11 @@ const wchar_t *Text(const wchar_t *french, const wchar_t *english)
     return IsFrench ? french : english;
 }
 
+// Only the system folder is searched: a DLL of the same name beside the
+// program or in the current folder would otherwise be loaded in its place.
 FARPROC GetProcFromLibrary(const char *dllName, const char *procName)
 {
-    HMODULE module = LoadLibraryA(dllName);
+    HMODULE module = LoadLibraryExA(dllName, NULL, LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (!module) return NULL;
     return GetProcAddress(module, procName);
 }

@@ -43,8 +43,8 @@ int ScaleDpi(int value);
 // Chooses the French or English form of a user-visible text.
 const wchar_t *Text(const wchar_t *french, const wchar_t *english);
 
-// Looks up an optional system function; null when the DLL or the function
-// is missing. The library is never freed.
+// Looks up an optional system function in a DLL of the system folder; null
+// when the DLL or the function is missing. The library is never freed.
 FARPROC GetProcFromLibrary(const char *dllName, const char *procName);
 
 // Sends MainWindow a WM_SIZE for its current client size so the children

@@ -31,15 +31,3 @@ int ThumbsIdleStep(void)
 void PrintDocument(void)
 {
 }
-
-void ShowAboutWindow(void)
-{
-}
-
-void OpenDefaultAppsSettings(void)
-{
-}
-
-void CheckDefaultReader(void)
-{
-}

@@ -1,7 +1,6 @@
-// The features not built yet: the thumbnail panel, printing, the About
-// window and the default-reader prompt. Their keys, menu entries and hooks
-// are wired to these operations, which do nothing for now; each moves to its
-// own folder's header when its feature is written.
+// The features not built yet: the thumbnail panel and printing. Their keys,
+// menu entries and hooks are wired to these operations, which do nothing
+// for now; each moves to its own folder's header when its feature is written.
 #ifndef FOLIVEX_UNBUILT_H
 #define FOLIVEX_UNBUILT_H
 
@@ -19,10 +18,5 @@ int ThumbsIdleStep(void);
 
 // Printing.
 void PrintDocument(void);
-
-// About window and default reader.
-void ShowAboutWindow(void);
-void OpenDefaultAppsSettings(void);
-void CheckDefaultReader(void);
 
 #endif

@@ -77,14 +77,14 @@ def draw(size):
     return rows
 
 
-def png(size, rows):
-    """A PNG file (8-bit RGBA, no interlace) holding the rows."""
+def png(width, rows):
+    """A PNG file (8-bit RGBA, no interlace) holding the rows of that width."""
     def chunk(kind, data):
         body = kind + data
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
 
     raw = b"".join(b"\x00" + row for row in rows)
-    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    header = struct.pack(">IIBBBBB", width, len(rows), 8, 6, 0, 0, 0)
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9))
             + chunk(b"IEND", b""))
 

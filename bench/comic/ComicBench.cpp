@@ -29,7 +29,7 @@ void OnThumbDecoded(int, HBITMAP bitmap, int)
 }
 FARPROC GetProcFromLibrary(const char *dllName, const char *procName)
 {
-    HMODULE module = LoadLibraryA(dllName);
+    HMODULE module = LoadLibraryExA(dllName, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     return module ? GetProcAddress(module, procName) : nullptr;
 }
 
