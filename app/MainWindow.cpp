@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "../imaging/PageImages.h"
+#include "../print/Print.h"
 #include "../search/Search.h"
 #include "../view/Document.h"
 #include "../view/Layout.h"

@@ -28,10 +28,6 @@ int ThumbsIdleStep(void)
     return 0;
 }
 
-void PrintDocument(void)
-{
-}
-
 void ShowAboutWindow(void)
 {
 }
