@@ -2,7 +2,6 @@
 // the sheet (the PDF engine drawing on the printer's device context, or a
 // comic image stretched onto it).
 #include <windows.h>
-#include <commdlg.h>
 
 #include "../app/Shell.h"
 #include "../imaging/Decode.h"
@@ -87,8 +86,31 @@ void PrintPageOnSheet(HDC dc, int page, int horz, int vert)
     }
 }
 
-// Pages from and to are 1-based and inclusive, as the dialog gives them.
-static void PrintPages(HDC dc, int from, int to)
+void FillPrintDialog(PRINTDLGW *dialog, int pageCount)
+{
+    // No device mode or names: the dialog offers the default printer, and
+    // nothing is remembered from one print command to the next.
+    ZeroMemory(dialog, sizeof *dialog);
+    dialog->lStructSize = sizeof *dialog;
+    dialog->hwndOwner = MainWindow;
+    dialog->Flags = PD_RETURNDC | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
+    dialog->nFromPage = dialog->nMinPage = 1;
+    dialog->nToPage = dialog->nMaxPage = (WORD)(pageCount < MAX_DIALOG_PAGE ? pageCount : MAX_DIALOG_PAGE);
+}
+
+void ChosenPages(const PRINTDLGW *dialog, int pageCount, int titlePage, int *first, int *end)
+{
+    int from = 1, to = pageCount;
+    if (dialog->Flags & PD_PAGENUMS) {
+        from = dialog->nFromPage;
+        to = dialog->nToPage;
+    }
+    if (dialog->Flags & PD_CURRENTPAGE) from = to = titlePage + 1;
+    *first = (from > 1 ? from : 1) - 1;
+    *end = to < pageCount ? to : pageCount;
+}
+
+static void PrintPages(HDC dc, int first, int end)
 {
     int horz = GetDeviceCaps(dc, HORZRES);
     int vert = GetDeviceCaps(dc, VERTRES);
@@ -99,8 +121,7 @@ static void PrintPages(HDC dc, int from, int to)
     job.cbSize = sizeof job;
     job.lpszDocName = Document.fileName;
     if (StartDocW(dc, &job) <= 0) return;
-    int end = to < Document.pageCount ? to : Document.pageCount;
-    for (int i = (from > 1 ? from : 1) - 1; i < end; i++) {
+    for (int i = first; i < end; i++) {
         // A failing page means the job was cancelled or the printer failed.
         if (StartPage(dc) <= 0) break;
         PrintPageOnSheet(dc, i, horz, vert);
@@ -114,26 +135,13 @@ void PrintDocument(void)
     if (!IsDocumentOpen()) return;
     PrintDlgWProc printDialog = (PrintDlgWProc)(void *)GetProcFromLibrary("comdlg32", "PrintDlgW");
     if (!printDialog) return;
-    // No device mode or names: the dialog offers the default printer, and
-    // nothing is remembered from one print command to the next.
     PRINTDLGW dialog;
-    ZeroMemory(&dialog, sizeof dialog);
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = MainWindow;
-    dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
-    dialog.nFromPage = dialog.nMinPage = 1;
-    dialog.nToPage = dialog.nMaxPage =
-        (WORD)(Document.pageCount < MAX_DIALOG_PAGE ? Document.pageCount : MAX_DIALOG_PAGE);
+    FillPrintDialog(&dialog, Document.pageCount);
     if (!printDialog(&dialog)) return;
-
-    int from = 1, to = Document.pageCount;
-    if (dialog.Flags & PD_PAGENUMS) {
-        from = dialog.nFromPage;
-        to = dialog.nToPage;
-    }
-    if (dialog.Flags & PD_CURRENTPAGE) from = to = ViewState.titlePage + 1;
     if (dialog.hDC) {
-        PrintPages(dialog.hDC, from, to);
+        int first, end;
+        ChosenPages(&dialog, Document.pageCount, ViewState.titlePage, &first, &end);
+        PrintPages(dialog.hDC, first, end);
         DeleteDC(dialog.hDC);
     }
     if (dialog.hDevMode) GlobalFree(dialog.hDevMode);

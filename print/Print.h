@@ -5,6 +5,7 @@
 #define FOLIVEX_PRINT_H
 
 #include <windows.h>
+#include <commdlg.h>
 #include <stdint.h>
 
 // The print dialog's page fields are 16 bits wide.
@@ -30,6 +31,15 @@ int PlacePageOnSheet(double pageWidth, double pageHeight, int horz, int vert, Sh
 // into turned, which is height pixels wide and width high: the same sense
 // as the PDF engine's rotation 1.
 void TurnClockwise(const uint32_t *pixels, int width, int height, uint32_t *turned);
+
+// The print dialog's record for a document of pageCount pages: the default
+// printer, all pages offered, the page fields clamped to their 16 bits.
+void FillPrintDialog(PRINTDLGW *dialog, int pageCount);
+
+// The pages the user chose in the dialog, as 0-based indices [first, end)
+// within the document: all of them, the range typed in, or the page shown
+// in the title. An empty range when nothing is left to print.
+void ChosenPages(const PRINTDLGW *dialog, int pageCount, int titlePage, int *first, int *end);
 
 // Ctrl+P: shows the print dialog for the open document and prints the
 // chosen pages. Does nothing when no document is open.

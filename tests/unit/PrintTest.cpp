@@ -1,6 +1,6 @@
-// Printing arithmetic: where a page lands on its sheet (turn, scale,
-// centring, pages with no printable size) and the clockwise turn of a
-// comic page's pixels.
+// Printing arithmetic: the pages the dialog offers and the ones chosen in
+// it, where a page lands on its sheet (turn, scale, centring, pages with no
+// printable size) and the clockwise turn of a comic page's pixels.
 #include "tests/unit/Support.h"
 
 #include <math.h>
@@ -16,6 +16,37 @@ std::string Describe(int placed, const SheetPlacement &p)
     char text[80];
     snprintf(text, sizeof text, "%d,%d %dx%d%s", p.x, p.y, p.width, p.height, p.rotate ? " turned" : "");
     return text;
+}
+
+// The dialog's page fields hold 16 bits; a longer document still prints
+// whole when all pages are chosen.
+TEST(Print, ChoosesThePagesToPrint)
+{
+    struct {
+        int pageCount;
+        DWORD flags;
+        WORD from, to;
+        int titlePage, first, end;
+    } cases[] = {
+        {5, 0, 1, 5, 0, 0, 5},
+        {5, PD_PAGENUMS, 2, 3, 0, 1, 3},
+        {5, PD_CURRENTPAGE, 1, 5, 3, 3, 4},
+        {5, PD_PAGENUMS, 4, 9, 0, 3, 5},
+        {70000, 0, 1, 65535, 0, 0, 70000},
+        {70000, PD_PAGENUMS, 65000, 65535, 0, 64999, 65535},
+    };
+    for (const auto &c : cases) {
+        PRINTDLGW dialog;
+        FillPrintDialog(&dialog, c.pageCount);
+        EXPECT_EQ(c.pageCount < 65535 ? c.pageCount : 65535, dialog.nMaxPage);
+        dialog.Flags |= c.flags;
+        dialog.nFromPage = c.from;
+        dialog.nToPage = c.to;
+        int first = -1, end = -1;
+        ChosenPages(&dialog, c.pageCount, c.titlePage, &first, &end);
+        EXPECT_EQ(std::make_pair(c.first, c.end), std::make_pair(first, end))
+            << c.pageCount << " pages, flags " << c.flags << ", " << c.from << " to " << c.to;
+    }
 }
 
 // A4 is 595 x 842 points; 2329 x 3358 pixels is the printable area of A4
