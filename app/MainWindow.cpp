@@ -6,6 +6,7 @@
 
 #include "../about/About.h"
 #include "../imaging/PageImages.h"
+#include "../print/Print.h"
 #include "../search/Search.h"
 #include "../view/Document.h"
 #include "../view/Layout.h"

@@ -27,7 +27,3 @@ int ThumbsIdleStep(void)
 {
     return 0;
 }
-
-void PrintDocument(void)
-{
-}

@@ -1,6 +1,5 @@
-// The features not built yet: the thumbnail panel and printing. Their keys,
-// menu entries and hooks are wired to these operations, which do nothing
-// for now; each moves to its own folder's header when its feature is written.
+// The thumbnail panel is not built yet. Its keys, menu entry and hooks are
+// wired to these operations, which do nothing for now.
 #ifndef FOLIVEX_UNBUILT_H
 #define FOLIVEX_UNBUILT_H
 
@@ -15,8 +14,5 @@ void ToggleThumbs(void);
 void ResetThumbs(FPDF_DOCUMENT pdf, ComicBook *comic, int count, const double *pageWidths, const double *pageHeights);
 void FollowCurrentPage(int page);
 int ThumbsIdleStep(void);
-
-// Printing.
-void PrintDocument(void);
 
 #endif

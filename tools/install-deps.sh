@@ -15,6 +15,8 @@ packages=(
     wine wine64 xvfb xauth locales imagemagick
     # fixtures
     python3 qpdf
+    # real print jobs: a private CUPS queue, and the tools that read its jobs back
+    cups cups-client ghostscript poppler-utils
     # native sanitizer and fuzz builds of the parsers
     clang-14 libclang-rt-14-dev libfuzzer-14-dev
 )
