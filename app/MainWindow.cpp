@@ -7,6 +7,7 @@
 #include "../view/Document.h"
 #include "../imaging/PageImages.h"
 #include "../search/Search.h"
+#include "../thumbs/Thumbs.h"
 #include "../view/Layout.h"
 #include "../view/ViewWindow.h"
 #include "Commands.h"
