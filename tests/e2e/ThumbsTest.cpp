@@ -16,6 +16,8 @@ class Thumbs : public ProgramTest
   protected:
     HWND panel = nullptr;
     Screenshot shot;
+    std::vector<std::pair<int, int>> items; // rows [top, bottom) of each miniature
+    int frameTop = -1;
 
     void Start(const wchar_t *name, const std::wstring &title)
     {
@@ -24,84 +26,68 @@ class Thumbs : public ProgramTest
         panel = FindWindowExW(app.main, nullptr, L"FolivexThumbs", nullptr);
         ASSERT_TRUE(panel && IsWindowVisible(panel));
     }
-    // The rows [top, bottom) of each miniature: runs of the column that are
-    // neither background nor frame, left of the centred page numbers.
-    std::vector<std::pair<int, int>> Miniatures()
+    // Miniatures are the runs of the column, left of the centred page
+    // numbers, that are neither background nor frame.
+    void Look()
     {
         Settle(&app);
         CaptureClient(panel, &shot);
-        std::vector<std::pair<int, int>> runs;
+        items.clear();
+        frameTop = -1;
         for (int y = 0; y < shot.height; y++) {
             uint32_t c = shot.At(22, y);
+            if (frameTop < 0 && shot.At(9, y) == kFrame) frameTop = y;
             if (c == kBackground || c == kFrame) continue;
-            if (runs.empty() || runs.back().second != y) runs.push_back({y, y});
-            runs.back().second = y + 1;
+            if (items.empty() || items.back().second != y) items.push_back({y, y});
+            items.back().second = y + 1;
         }
-        return runs;
     }
-    // Pixels of the first miniature that pass the test, once idle time has
-    // had a chance to fill it in.
+    // Once idle time has had a chance to fill in the first miniature.
     template <typename Test>
     bool FirstMiniatureShows(Test test)
     {
         for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(100)) {
-            auto runs = Miniatures();
-            if (!runs.empty() && shot.Count(12, runs[0].first, 108, runs[0].second, test) > 50) return true;
+            Look();
+            if (!items.empty() && shot.Count(12, items[0].first, 108, items[0].second, test) > 50) return true;
         }
         SaveTestShot(shot, L"thumbs-blank");
         return false;
     }
-    int FrameTop()
-    {
-        Miniatures();
-        for (int y = 0; y < shot.height; y++)
-            if (shot.At(9, y) == kFrame) return y;
-        return -1;
-    }
-    int ViewWidth()
+    static RECT Box(HWND hwnd)
     {
         RECT r;
-        GetClientRect(app.view, &r);
-        return r.right;
+        GetWindowRect(hwnd, &r);
+        return r;
     }
 };
 
 TEST_F(Thumbs, PanelFillsInFollowsThePageJumpsAndToggles)
 {
     Start(L"report.pdf", L"report.pdf - 1/10 - Folivex");
-    RECT panelRect, viewRect;
-    GetWindowRect(panel, &panelRect);
-    GetWindowRect(app.view, &viewRect);
-    POINT origin = {0, 0};
-    ClientToScreen(app.main, &origin);
-    EXPECT_EQ(panelRect.left, origin.x);
-    EXPECT_EQ(panelRect.right, viewRect.left);
+    EXPECT_EQ(Box(panel).right, Box(app.view).left) << "the panel at the left of the view";
     // The miniatures carry the pages' dark text, the column its background.
     ASSERT_TRUE(FirstMiniatureShows([](uint32_t c) { return Red(c) < 160; }));
     EXPECT_EQ(shot.Count(0, 0, 6, shot.height, [](uint32_t c) { return c == kBackground; }), 6 * shot.height);
-    int frame = FrameTop();
+    int frame = frameTop;
     EXPECT_GE(frame, 0);
     PressKey(&app, VK_NEXT);
-    for (DWORD t = GetTickCount(); WindowTitle(app.main) == L"report.pdf - 1/10 - Folivex";) {
+    for (DWORD t = GetTickCount(); WindowTitle(app.main) == L"report.pdf - 1/10 - Folivex"; Sleep(30))
         ASSERT_LT(GetTickCount() - t, 5000u) << "Page Down did not change the page";
-        Sleep(30);
-    }
-    EXPECT_GT(FrameTop(), frame) << "the frame moves down to the new page";
-
-    auto runs = Miniatures();
-    ASSERT_GE(runs.size(), 3u);
-    ClickAt(&app, panel, 60, (runs[2].first + runs[2].second) / 2);
+    Look();
+    EXPECT_GT(frameTop, frame) << "the frame moves down to the new page";
+    ASSERT_GE(items.size(), 3u);
+    ClickAt(&app, panel, 60, (items[2].first + items[2].second) / 2);
     EXPECT_TRUE(WaitForTitle(app.main, L"report.pdf - 3/10 - Folivex", 5000)) << WindowTitle(app.main);
 
-    int width = ViewWidth();
+    int left = Box(app.view).left;
     DWORD hide = 7;
     PressKey(&app, VK_F4);
     EXPECT_FALSE(IsWindowVisible(panel));
-    EXPECT_GT(ViewWidth(), width);
+    EXPECT_LT(Box(app.view).left, left) << "the view widens";
     EXPECT_TRUE(ReadSetting(L"HideThumbs", &hide) && hide == 1);
     PressKey(&app, VK_F4);
     EXPECT_TRUE(IsWindowVisible(panel));
-    EXPECT_EQ(ViewWidth(), width);
+    EXPECT_EQ(Box(app.view).left, left);
     EXPECT_TRUE(ReadSetting(L"HideThumbs", &hide) && hide == 0);
 }
 
