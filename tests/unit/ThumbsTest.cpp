@@ -74,6 +74,23 @@ TEST_F(Thumbs, ClickZonesTouchAndScrollingStaysInTheColumn)
     EXPECT_EQ(ThumbsState.scrollPos, 0) << "a column shorter than the panel";
 }
 
+// At 100 times 96 DPI a tall miniature takes 22,000 pixels with its gaps:
+// 100,000 of them would overflow 32 bits, so the column stops at 2^30.
+TEST_F(Thumbs, ColumnStopsBeforeItsPositionsOverflow)
+{
+    int dpi = ScreenDpi;
+    ScreenDpi = 9600;
+    std::vector<double> widths(100000, 100), heights(100000, 400);
+    ResetThumbs((FPDF_DOCUMENT)&dpi, NULL, 100000, widths.data(), heights.data());
+    EXPECT_EQ(ThumbsState.count, 48806);
+    EXPECT_EQ(ThumbsState.itemTop[48805], 1200 + 48805 * 22000);
+    EXPECT_EQ(ThumbsState.contentHeight, 1200 + 48806 * 22000 + 1200);
+    FollowCurrentPage(60000);
+    EXPECT_EQ(ThumbsState.highlight, -1) << "a page past the column is not framed";
+    ResetThumbs(NULL, NULL, 0, NULL, NULL);
+    ScreenDpi = dpi;
+}
+
 // long.pdf: 5000 pages of 200 x 100, miniatures 48 high, one every 76
 // pixels. A panel 988 high scrolled to page 801 shows pages 801 to 813.
 TEST_F(Thumbs, RendersTheVisiblePagesThenOutwardAScreenfulEachWay)
@@ -148,7 +165,6 @@ TEST_F(Thumbs, PdfRenderGivesWayToInputAndWaitsWhileHidden)
     EXPECT_EQ(ThumbsIdleStep(), 0);
     EXPECT_EQ(ThumbRender.page, 0) << "neither continued nor closed while hidden";
     ToggleThumbs();
-    PumpMessages();
     for (int i = 0; i < 1000 && ThumbsIdleStep() && ThumbsState.slots[0] == THUMB_EMPTY; i++) PumpMessages();
     EXPECT_GT(ThumbsState.slots[0], (ThumbSlot)THUMB_PENDING) << "resumed to the end";
     PostMessageW(MainWindow, WM_NULL, 0, 0);
