@@ -8,12 +8,12 @@
 #include "../imaging/PageImages.h"
 #include "../print/Print.h"
 #include "../search/Search.h"
+#include "../thumbs/Thumbs.h"
 #include "../view/Document.h"
 #include "../view/Layout.h"
 #include "Commands.h"
 #include "Settings.h"
 #include "Shell.h"
-#include "Unbuilt.h"
 
 typedef UINT(WINAPI *DragQueryFileWProc)(HDROP, UINT, LPWSTR, UINT);
 typedef void(WINAPI *DragFinishProc)(HDROP);

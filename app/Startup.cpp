@@ -6,6 +6,7 @@
 #include "../imaging/PageImages.h"
 #include "../links/Links.h"
 #include "../search/Search.h"
+#include "../thumbs/Thumbs.h"
 #include "../view/Layout.h"
 #include "../view/ViewHooks.h"
 #include "../view/ViewWindow.h"
@@ -13,7 +14,6 @@
 #include "Settings.h"
 #include "Shell.h"
 #include "Startup.h"
-#include "Unbuilt.h"
 
 // The language, the screen DPI and the message font are read once: the
 // program does not follow later changes of any of them.
