@@ -13,7 +13,9 @@ packages=(
     wabt
     # running and testing under Wine on a virtual X server
     wine wine64 xvfb xauth locales imagemagick
-    # fixtures; rar and unrar (non-free) write and check the CBR fixtures
+    # unrar.dll: apt-get source unpacks Debian's source with dpkg-source
+    dpkg-dev
+    # fixtures and benchmarks; rar and unrar (non-free) write and test CBRs
     python3 qpdf rar unrar
     # native sanitizer and fuzz builds of the parsers
     clang-14 libclang-rt-14-dev libfuzzer-14-dev
