@@ -3,6 +3,7 @@
 #include "ComicBook.h"
 #include "EntryFilter.h"
 #include "Inflate.h"
+#include "RarReader.h"
 #include "ZipReader.h"
 #include "ByteReader.h"
 
@@ -156,8 +157,15 @@ const BYTE *ReadEntryBytes(const ArchiveEntry *entry, uint64_t maxBytes, uint64_
         *owned = buffer;
         return buffer;
     }
-    // METHOD_RAR entries need the RAR reader, which this build does not have
-    // yet; any other method is one this program cannot decompress.
+    if (entry->method == METHOD_RAR) {
+        uint64_t delivered = 0;
+        BYTE *buffer = ReadRarEntry(entry, maxBytes, &delivered);
+        if (!buffer) return 0;
+        *size = delivered;
+        *owned = buffer;
+        return buffer;
+    }
+    // Any other method is one this program cannot decompress.
     return 0;
 }
 
@@ -187,7 +195,6 @@ static void LearnMissingSizes(ComicBook *book)
 
 ComicBook *OpenComicBook(int kind, const wchar_t *path, const BYTE *bytes, uint64_t size, int *error)
 {
-    (void)path; // the RAR reader opens the archive again by name
     ComicBook *book = (ComicBook *)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(ComicBook));
     if (!book) {
         *error = OPEN_ERROR_DAMAGED;
@@ -197,7 +204,12 @@ ComicBook *OpenComicBook(int kind, const wchar_t *path, const BYTE *bytes, uint6
     if (kind == ARCHIVE_ZIP) {
         result = ReadZipDirectory(book, bytes, size);
     } else if (kind == ARCHIVE_RAR) {
-        result = OPEN_ERROR_NO_UNRAR; // no RAR reader in this build yet
+        // The listing uses the reader's shared records, which a page read
+        // for the decode worker may be using at this moment.  The lock is
+        // released before the sizing below, whose reads take it again.
+        AcquireSRWLockExclusive(&UnrarLock);
+        result = ListRarArchive(book, path);
+        ReleaseSRWLockExclusive(&UnrarLock);
     } else {
         result = OPEN_ERROR_DAMAGED;
     }

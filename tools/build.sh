@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Folivex for Windows into BUILD_DIR (default: build): first the PDF
-# engine (pdfium.dll, rebuilt only when its inputs change), then the program,
+# engine (pdfium.dll) and the RAR library (unrar.dll), each rebuilt only when
+# its inputs change, then the program,
 # its tests, benchmarks and fixtures. Expects tools/install-deps.sh to have run.
 #
 #   tools/build.sh [BUILD_DIR]
@@ -15,6 +16,9 @@ pdfium_dir=$build/deps/pdfium
 if [ -x "$root/deps/pdfium/build.sh" ]; then
     "$root/deps/pdfium/build.sh" "$pdfium_dir"
 fi
+
+# unrar.dll, likewise rebuilt only when its inputs change.
+"$root/deps/unrar/build.sh" "$build/deps/unrar"
 
 # Configuring every time is cheap and picks up an engine built since the
 # last configuration.

@@ -8,13 +8,15 @@ cd "$(dirname "$0")/.."
 
 packages=(
     # cross build
-    cmake ninja-build g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 googletest
+    cmake ninja-build g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
     # the PDF engine: WebAssembly to C, and npm for the engine package
     wabt
     # running and testing under Wine on a virtual X server
     wine wine64 xvfb xauth locales imagemagick
-    # fixtures
-    python3 qpdf
+    # unrar.dll: apt-get source unpacks Debian's source with dpkg-source
+    dpkg-dev
+    # fixtures and benchmarks; rar and unrar (non-free) write and test CBRs
+    python3 qpdf rar unrar
     # real print jobs: a private CUPS queue, and the tools that read its jobs back
     cups cups-client ghostscript poppler-utils
     # native sanitizer and fuzz builds of the parsers
@@ -23,23 +25,42 @@ packages=(
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
 command -v npm >/dev/null 2>&1 || packages+=(npm)
 
+SUDO=
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
+
+# Debian's non-free component, in a file of our own beside the machine's
+# sources: deb for the rar and unrar tools, deb-src for the unrar-nonfree
+# source that deps/unrar/build.sh turns into unrar.dll. Rewritten only when
+# its text differs, so a second run changes nothing.
+nonfree=/etc/apt/sources.list.d/folivex-non-free.sources
+nonfree_text='Types: deb deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm
+Components: non-free
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg'
+refresh=0
+if [ "$(cat "$nonfree" 2>/dev/null)" != "$nonfree_text" ]; then
+    printf '%s\n' "$nonfree_text" | $SUDO tee "$nonfree" >/dev/null
+    refresh=1
+fi
+# apt-get source needs the source index, which an older update may lack.
+ls /var/lib/apt/lists/*_non-free_source_Sources* >/dev/null 2>&1 || refresh=1
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+if [ ${#missing[@]} -gt 0 ] || [ $refresh = 1 ]; then
+    $SUDO apt-get update -qq
+fi
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
-    SUDO=
-    [ "$(id -u)" -eq 0 ] || SUDO=sudo
-    $SUDO apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
 # The French user interface is tested by running the program in a French
 # locale, which glibc must know.
 if ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
-    SUDO=
-    [ "$(id -u)" -eq 0 ] || SUDO=sudo
     $SUDO localedef -i fr_FR -f UTF-8 fr_FR.UTF-8
 fi
 

@@ -135,4 +135,29 @@ static inline int MultiByteToWideChar(UINT codePage, DWORD, LPCSTR source, int l
     return out;
 }
 
+
+// The RAR reader builds here too, without its library: no module path and
+// no unrar.dll, so a RAR archive reports the library missing. The lock is
+// a no-op: the native tests run on one thread.
+typedef intptr_t LPARAM;
+typedef void *HMODULE;
+typedef void (*FARPROC)(void);
+#define CALLBACK
+typedef struct {
+    void *Ptr;
+} SRWLOCK;
+#define SRWLOCK_INIT {0}
+static inline void AcquireSRWLockExclusive(SRWLOCK *) {}
+static inline void ReleaseSRWLockExclusive(SRWLOCK *) {}
+static inline DWORD GetModuleFileNameW(HMODULE, LPWSTR, DWORD) { return 0; }
+static inline HMODULE LoadLibraryW(LPCWSTR) { return 0; }
+static inline FARPROC GetProcAddress(HMODULE, LPCSTR) { return 0; }
+static inline LPWSTR lstrcpynW(LPWSTR to, LPCWSTR from, int units)
+{
+    int i = 0;
+    for (; i + 1 < units && from[i]; i++) to[i] = from[i];
+    if (units > 0) to[i] = 0;
+    return to;
+}
+
 #endif

@@ -1,0 +1,2 @@
+// The source names this header as Windows spells it; MinGW ships it in lower case.
+#include <wbemidl.h>
