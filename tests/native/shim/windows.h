@@ -12,6 +12,8 @@
 #include <stddef.h>
 #include <stdint.h>
 #include <stdlib.h>
+#include <malloc.h>
+#include <string.h>
 
 static_assert(sizeof(wchar_t) == 2, "the native build needs -fshort-wchar");
 
@@ -37,6 +39,16 @@ static inline void *HeapAlloc(HANDLE, DWORD flags, SIZE_T bytes)
 {
     if (bytes == 0) bytes = 1; // HeapAlloc hands out a block even for 0 bytes
     return (flags & HEAP_ZERO_MEMORY) ? calloc(1, bytes) : malloc(bytes);
+}
+
+// Growing keeps the contents; with HEAP_ZERO_MEMORY the new tail is zero,
+// as on Windows. (The sanitizers' usable size is the size asked for.)
+static inline void *HeapReAlloc(HANDLE, DWORD flags, void *block, SIZE_T bytes)
+{
+    size_t old = malloc_usable_size(block);
+    void *grown = realloc(block, bytes ? bytes : 1);
+    if (grown && (flags & HEAP_ZERO_MEMORY) && bytes > old) memset((char *)grown + old, 0, bytes - old);
+    return grown;
 }
 
 static inline int HeapFree(HANDLE, DWORD, void *block)
@@ -143,6 +155,7 @@ typedef intptr_t LPARAM;
 typedef void *HMODULE;
 typedef void (*FARPROC)(void);
 #define CALLBACK
+#define WINAPI
 typedef struct {
     void *Ptr;
 } SRWLOCK;
