@@ -21,6 +21,10 @@ packages=(
     cups cups-client ghostscript poppler-utils
     # native sanitizer and fuzz builds of the parsers
     clang-14 libclang-rt-14-dev libfuzzer-14-dev
+    # zlib, the reference that the inflate benchmark and fuzz target compare
+    # the decoder with (Folivex itself does not use it); the benchmark's text
+    # is the coreutils manual, its pages are drawn in DejaVu Sans
+    zlib1g-dev coreutils fonts-dejavu-core
 )
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
 command -v npm >/dev/null 2>&1 || packages+=(npm)
