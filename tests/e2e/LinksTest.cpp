@@ -138,7 +138,9 @@ TEST_F(Links, OpensWebAndMailAddressesOnClick)
 }
 
 // Started by the shell as the handler of an address: appends it to the record
-// file and ends. Otherwise runs the tests.
+// file and ends. Otherwise runs the tests. The program is built without a
+// console (tests/CMakeLists.txt): Wine would give the handler a console
+// window, which would take the focus and the input meant for the program.
 int main(int argc, char **argv)
 {
     if (argc == 4 && std::string(argv[1]) == "--record-uri") {
