@@ -66,16 +66,42 @@ static void Settle(App *app)
     }
 }
 
+// Now and then a new Wine process cannot map the page Windows keeps at a
+// fixed address ("failed to map the shared user data", a clash that depends
+// on where the kernel placed the process's first mappings) and ends before
+// it reports to the Wine server; its creator then gets ERROR_INTERNAL_ERROR.
+// The process never ran, so it is started again, and the output says so.
 static bool StartProcess(const std::wstring &exe, std::wstring line, PROCESS_INFORMATION *info)
 {
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    if (CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, info)) {
-        CloseHandle(info->hThread);
-        return true;
+    for (int attempt = 1;; attempt++) {
+        if (CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, info)) {
+            CloseHandle(info->hThread);
+            return true;
+        }
+        DWORD error = GetLastError();
+        fprintf(stderr, "cannot start %ls: %lu%s\n", exe.c_str(), error,
+                error == ERROR_INTERNAL_ERROR ? ", again" : "");
+        if (error != ERROR_INTERNAL_ERROR || attempt == 3) return false;
     }
-    fprintf(stderr, "cannot start %ls: %lu\n", exe.c_str(), GetLastError());
-    return false;
+}
+
+// A program's first window needs Wine's desktop process, which Wine starts
+// then without a second try, leaving the program windowless if that start
+// fails. So the desktop process is started here first, once, and ended
+// again if a desktop was running already.
+static void StartDesktop()
+{
+    static bool started;
+    PROCESS_INFORMATION info;
+    DWORD owner = 0;
+    if (started || !StartProcess(L"C:\\windows\\system32\\explorer.exe", L"explorer.exe /desktop", &info)) return;
+    WaitForInputIdle(info.hProcess, 10000);
+    GetWindowThreadProcessId(GetDesktopWindow(), &owner);
+    if (owner != info.dwProcessId) TerminateProcess(info.hProcess, 0);
+    CloseHandle(info.hProcess);
+    started = true;
 }
 
 bool StartApp(App *app, const std::wstring &document, const char *language)
@@ -83,6 +109,7 @@ bool StartApp(App *app, const std::wstring &document, const char *language)
     *app = App();
     std::wstring exe = Environment(L"FOLIVEX_EXE");
     PROCESS_INFORMATION info;
+    StartDesktop();
     if (language) {
         SpawnInLanguage(app, exe, document, language);
     } else if (StartProcess(exe, L"\"" + exe + L"\"" + (document.empty() ? L"" : L" \"" + document + L"\""), &info)) {
