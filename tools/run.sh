@@ -30,6 +30,24 @@ fi
 . "$root/tools/wine-env.sh"
 folivex_wine_up
 shot=$build/folivex-screenshot.png
-FOLIVEX_EXE=$(windows_path "$build/bin/Folivex.exe") \
-    "$FOLIVEX_WINE" "$build/tests/FolivexSnapshot.exe" "$(windows_path "$file")" "$(windows_path "$shot")"
+"$FOLIVEX_WINE" "$build/bin/Folivex.exe" "$(windows_path "$file")" >/dev/null 2>&1 &
+program=$!
+# Wait until the title names the document, or a message box says why it
+# could not be opened (Wine's debugger lists the windows with their titles),
+# then until two screenshots in a row agree: painting has finished.
+for _ in $(seq 1 60); do
+    "$FOLIVEX_WINE" winedbg --command "info wnd" 2>/dev/null |
+        grep -F -e " $(basename "$file") - " -e "#32770" >/dev/null && break
+    sleep 1
+done
+import -window root "$shot"
+for _ in $(seq 1 40); do
+    sleep 0.5
+    import -window root "$shot.next.png"
+    compare -metric AE "$shot" "$shot.next.png" null: 2>/dev/null && break
+    mv "$shot.next.png" "$shot"
+done
+rm -f "$shot.next.png"
+"$FOLIVEX_WINE" taskkill /im Folivex.exe >/dev/null 2>&1 || kill "$program"
+wait "$program" || true
 echo "screenshot: $shot"

@@ -2,545 +2,303 @@
 #include "tests/e2e/Driver.h"
 
 #include <stdio.h>
-#include <stdlib.h>
-#include <string.h>
+#include <algorithm>
 
 static const DWORD START_TIMEOUT_MS = 20000;
+static const wchar_t SETTINGS_KEY[] = L"Software\\Folivex";
 
-static std::wstring EnvironmentValue(const wchar_t* name)
+std::wstring Environment(const wchar_t *name)
 {
-    wchar_t buffer[2048];
-    DWORD n = GetEnvironmentVariableW(name, buffer, 2048);
-    if (n == 0 || n >= 2048) return std::wstring();
-    return std::wstring(buffer, n);
+    wchar_t value[1024] = L"";
+    GetEnvironmentVariableW(name, value, 1024);
+    return value;
 }
 
-struct WindowSearch {
-    DWORD pid;
-    const wchar_t* className;
-    HWND found;
-};
-
-static BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam)
+static std::string Utf8(const std::wstring &text)
 {
-    WindowSearch* search = (WindowSearch*)lParam;
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != search->pid || !IsWindowVisible(hwnd)) return TRUE;
-    wchar_t name[64];
-    GetClassNameW(hwnd, name, 64);
-    if (lstrcmpW(name, search->className) != 0) return TRUE;
-    search->found = hwnd;
-    return FALSE;
-}
-
-static HWND FindProcessWindow(DWORD pid, const wchar_t* className)
-{
-    WindowSearch search = {pid, className, nullptr};
-    EnumWindows(MatchWindow, (LPARAM)&search);
-    return search.found;
-}
-
-// Wine takes a process's user interface language from the Unix locale it
-// was started with, not from its Windows environment, so a program in
-// another language is started as a new Unix process through Wine's own
-// spawn entry, with LANG and LC_ALL set. Its Windows process id is learnt
-// from its window.
-typedef LONG(CDECL* UnixSpawn)(char* const argv[], int wait);  // an NTSTATUS
-
-static std::string Narrow(const std::wstring& text)
-{
-    int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string out(n > 0 ? n - 1 : 0, '\0');
-    if (n > 1) WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &out[0], n, nullptr, nullptr);
+    char out[2048] = "";
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out, sizeof out, nullptr, nullptr);
     return out;
 }
 
-struct NewWindowSearch {
-    const std::vector<HWND>* before;
-    HWND found;
-};
-
-static BOOL CALLBACK CollectMainWindow(HWND hwnd, LPARAM lParam)
+// A visible top-level window of the class that belongs to pid or, when pid
+// is 0, that is not one of known.
+static HWND TopWindow(const wchar_t *className, DWORD pid, const std::vector<HWND> &known = {})
 {
-    wchar_t name[64];
-    GetClassNameW(hwnd, name, 64);
-    if (lstrcmpW(name, L"Folivex") == 0) ((std::vector<HWND>*)lParam)->push_back(hwnd);
-    return TRUE;
+    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, className, nullptr)) != nullptr;) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        bool isKnown = std::find(known.begin(), known.end(), w) != known.end();
+        if (IsWindowVisible(w) && (pid ? owner == pid : !isKnown)) return w;
+    }
+    return nullptr;
 }
 
-static BOOL CALLBACK MatchNewMainWindow(HWND hwnd, LPARAM lParam)
+// Wine takes a process's user interface language from the Unix locale it
+// starts in, not from its Windows environment, so a program in another
+// language is started as a new Unix process through Wine's spawn entry, with
+// LANG and LC_ALL set, and is known by its new window.
+static void SpawnInLanguage(App *app, const std::wstring &exe, const std::wstring &document, const char *language)
 {
-    NewWindowSearch* search = (NewWindowSearch*)lParam;
-    wchar_t name[64];
-    GetClassNameW(hwnd, name, 64);
-    if (lstrcmpW(name, L"Folivex") != 0 || !IsWindowVisible(hwnd)) return TRUE;
-    for (HWND old : *search->before)
-        if (old == hwnd) return TRUE;
-    search->found = hwnd;
-    return FALSE;
-}
-
-static bool SpawnInLanguage(RunningApp* app, const std::wstring& exe, const std::wstring& args,
-                            const wchar_t* language)
-{
-    UnixSpawn spawn = (UnixSpawn)(void*)GetProcAddress(GetModuleHandleW(L"ntdll"), "__wine_unix_spawnvp");
-    if (!spawn) {
-        fprintf(stderr, "starting in another language needs Wine\n");
-        return false;
-    }
-    std::vector<HWND> before;
-    EnumWindows(CollectMainWindow, (LPARAM)&before);
-
-    // One argument at most: the path, without the quotes (Wine quotes it).
-    std::wstring path = args;
-    if (path.size() >= 2 && path.front() == L'"' && path.back() == L'"') path = path.substr(1, path.size() - 2);
-    std::string lang = "LANG=" + Narrow(language), all = "LC_ALL=" + Narrow(language);
-    std::string loader = GetFileAttributesW(L"Z:\\usr\\lib\\wine\\wine64") != INVALID_FILE_ATTRIBUTES
-                             ? "/usr/lib/wine/wine64" : "wine";
-    std::string program = Narrow(exe), argument = Narrow(path);
-    std::vector<char*> argv = {(char*)"/usr/bin/env", &lang[0], &all[0], &loader[0], &program[0]};
-    if (!argument.empty()) argv.push_back(&argument[0]);
-    argv.push_back(nullptr);
-    if (spawn(argv.data(), 0) != 0) return false;
-
-    NewWindowSearch search = {&before, nullptr};
-    DWORD start = GetTickCount();
-    while (!search.found && GetTickCount() - start < START_TIMEOUT_MS) {
-        Sleep(50);
-        EnumWindows(MatchNewMainWindow, (LPARAM)&search);
-    }
-    if (!search.found) {
-        fprintf(stderr, "Folivex.exe showed no window within %lu ms\n", START_TIMEOUT_MS);
-        return false;
-    }
-    app->main = search.found;
+    typedef LONG(CDECL * UnixSpawn)(char *const argv[], int wait);
+    UnixSpawn spawn = (UnixSpawn)(void *)GetProcAddress(GetModuleHandleW(L"ntdll"), "__wine_unix_spawnvp");
+    std::vector<HWND> known;
+    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"Folivex", nullptr)) != nullptr;) known.push_back(w);
+    std::string lang = std::string("LANG=") + language, all = "LC_ALL" + lang.substr(4);
+    std::string program = Utf8(exe), path = Utf8(document);
+    char env[] = "/usr/bin/env", wine[] = "wine";
+    char *argv[] = {env, &lang[0], &all[0], wine, &program[0], document.empty() ? nullptr : &path[0], nullptr};
+    if (spawn && spawn(argv, 0) == 0)
+        WaitUntil([&] { return (app->main = TopWindow(L"Folivex", 0, known)) != nullptr; }, START_TIMEOUT_MS);
     GetWindowThreadProcessId(app->main, &app->pid);
     app->process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, app->pid);
-    app->view = FindWindowExW(app->main, nullptr, L"FolivexView", nullptr);
-    Settle(app);
-    return app->process != nullptr;
 }
 
-bool StartApp(RunningApp* app, const std::wstring& args, const wchar_t* language)
-{
-    *app = RunningApp();
-    std::wstring exe = EnvironmentValue(L"FOLIVEX_EXE");
-    if (exe.empty()) {
-        fprintf(stderr, "FOLIVEX_EXE is not set\n");
-        return false;
-    }
-    if (language) return SpawnInLanguage(app, exe, args, language);
-
-    std::wstring commandLine = L"\"" + exe + L"\"";
-    if (!args.empty()) commandLine += L" " + args;
-    std::vector<wchar_t> mutableLine(commandLine.begin(), commandLine.end());
-    mutableLine.push_back(0);
-
-    STARTUPINFOW startup;
-    ZeroMemory(&startup, sizeof startup);
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info;
-    if (!CreateProcessW(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
-        fprintf(stderr, "CreateProcessW failed: %lu\n", GetLastError());
-        return false;
-    }
-    CloseHandle(info.hThread);
-    app->process = info.hProcess;
-    app->pid = info.dwProcessId;
-
-    DWORD start = GetTickCount();
-    while (GetTickCount() - start < START_TIMEOUT_MS) {
-        app->main = FindProcessWindow(app->pid, L"Folivex");
-        if (app->main) {
-            app->view = FindWindowExW(app->main, nullptr, L"FolivexView", nullptr);
-            Settle(app);
-            return true;
-        }
-        if (WaitForSingleObject(app->process, 50) == WAIT_OBJECT_0) {
-            fprintf(stderr, "Folivex.exe ended before showing its window\n");
-            return false;
-        }
-    }
-    fprintf(stderr, "Folivex.exe showed no window within %lu ms\n", START_TIMEOUT_MS);
-    return false;
-}
-
-void StopApp(RunningApp* app)
-{
-    if (!app->process) return;
-    if (WaitForSingleObject(app->process, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(app->process, 99);
-        WaitForSingleObject(app->process, 5000);
-    }
-    CloseHandle(app->process);
-    *app = RunningApp();
-}
-
-DWORD WaitForExit(RunningApp* app, DWORD timeoutMs)
-{
-    if (WaitForSingleObject(app->process, timeoutMs) != WAIT_OBJECT_0) return WAIT_TIMEOUT;
-    DWORD code = 0;
-    GetExitCodeProcess(app->process, &code);
-    return code;
-}
-
-// A message sent to the program's window is handled only when its UI thread
-// reaches its message loop again, after whatever it was doing; a few round
-// trips with short pauses let posted input and the resulting paints through.
-void Settle(RunningApp* app)
+// A message sent to the program is handled when its thread next reads its
+// queue, after whatever it is doing; a few round trips with short pauses let
+// earlier input and the paints it causes through.
+static void Settle(App *app)
 {
     for (int i = 0; i < 4; i++) {
         DWORD_PTR result;
-        if (app->main && IsWindow(app->main))
-            SendMessageTimeoutW(app->main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+        SendMessageTimeoutW(app->main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
         Sleep(40);
     }
 }
 
-std::wstring WindowTitle(HWND hwnd)
+// Now and then a new Wine process cannot map the page Windows keeps at a
+// fixed address ("failed to map the shared user data", a clash that depends
+// on where the kernel placed the process's first mappings) and ends before
+// it reports to the Wine server; its creator then gets ERROR_INTERNAL_ERROR.
+// The process never ran, so it is started again, and the output says so.
+static bool StartProcess(const std::wstring &exe, std::wstring line, PROCESS_INFORMATION *info)
 {
-    wchar_t buffer[1024];
-    // WM_GETTEXT through SendMessageTimeout: a hung program gives "".
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, (LPARAM)buffer, SMTO_NORMAL, 5000, &length))
-        return std::wstring();
-    return std::wstring(buffer, length);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    for (int attempt = 1;; attempt++) {
+        if (CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, info)) {
+            CloseHandle(info->hThread);
+            return true;
+        }
+        DWORD error = GetLastError();
+        fprintf(stderr, "cannot start %ls: %lu%s\n", exe.c_str(), error,
+                error == ERROR_INTERNAL_ERROR ? ", again" : "");
+        if (error != ERROR_INTERNAL_ERROR || attempt == 3) return false;
+    }
 }
 
-bool WaitForTitle(HWND hwnd, const std::wstring& expected, DWORD timeoutMs)
+// A program's first window needs Wine's desktop process, which Wine starts
+// then without a second try, leaving the program windowless if that start
+// fails. So the desktop process is started here first, once, and ended
+// again if a desktop was running already.
+static void StartDesktop()
 {
-    DWORD start = GetTickCount();
-    do {
-        if (WindowTitle(hwnd) == expected) return true;
-        Sleep(30);
-    } while (GetTickCount() - start < timeoutMs);
-    return false;
+    static bool started;
+    PROCESS_INFORMATION info;
+    DWORD owner = 0;
+    if (started || !StartProcess(L"C:\\windows\\system32\\explorer.exe", L"explorer.exe /desktop", &info)) return;
+    WaitForInputIdle(info.hProcess, 10000);
+    GetWindowThreadProcessId(GetDesktopWindow(), &owner);
+    if (owner != info.dwProcessId) TerminateProcess(info.hProcess, 0);
+    CloseHandle(info.hProcess);
+    started = true;
 }
 
-// Input from SendInput goes to whichever thread is in the foreground when
-// it is injected, so the program's window (or a dialog of it) must be active
-// and the program's thread must know it before the first event is sent.
-static bool ProgramIsActive(RunningApp* app)
+bool StartApp(App *app, const std::wstring &document, const char *language)
 {
-    HWND foreground = GetForegroundWindow();
-    DWORD pid = 0;
-    DWORD thread = GetWindowThreadProcessId(foreground, &pid);
-    if (!foreground || pid != app->pid) return false;
-    GUITHREADINFO info;
-    ZeroMemory(&info, sizeof info);
+    *app = App();
+    std::wstring exe = Environment(L"FOLIVEX_EXE");
+    PROCESS_INFORMATION info;
+    StartDesktop();
+    if (language) {
+        SpawnInLanguage(app, exe, document, language);
+    } else if (StartProcess(exe, L"\"" + exe + L"\"" + (document.empty() ? L"" : L" \"" + document + L"\""), &info)) {
+        app->process = info.hProcess;
+        app->pid = info.dwProcessId;
+        auto shownOrEnded = [&] {
+            app->main = TopWindow(L"Folivex", app->pid);
+            return app->main || WaitForSingleObject(app->process, 0) == WAIT_OBJECT_0;
+        };
+        WaitUntil(shownOrEnded, START_TIMEOUT_MS);
+    }
+    if (!app->main) fprintf(stderr, "Folivex.exe showed no window\n");
+    app->view = FindWindowExW(app->main, nullptr, L"FolivexView", nullptr);
+    Settle(app);
+    return app->main != nullptr;
+}
+
+DWORD StopApp(App *app, DWORD waitMs)
+{
+    DWORD code = 0;
+    if (app->process && WaitForSingleObject(app->process, waitMs) == WAIT_TIMEOUT) TerminateProcess(app->process, 99);
+    if (app->process && WaitForSingleObject(app->process, 5000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(app->process, &code);
+    if (app->process) CloseHandle(app->process);
+    *app = App();
+    return code;
+}
+
+bool WaitUntil(const std::function<bool()> &done, DWORD timeoutMs)
+{
+    for (DWORD start = GetTickCount();; Sleep(30)) {
+        if (done()) return true;
+        if (GetTickCount() - start > timeoutMs) return false;
+    }
+}
+
+// The text Windows keeps for a window of another process: no message is
+// sent, so a hung program cannot hang the test.
+std::wstring TextOf(HWND hwnd)
+{
+    wchar_t text[1024] = L"";
+    GetWindowTextW(hwnd, text, 1024);
+    return text;
+}
+
+testing::AssertionResult WaitForTitle(App *app, const std::wstring &title)
+{
+    if (WaitUntil([&] { return TextOf(app->main) == title; })) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the title is \"" << TextOf(app->main) << "\", not \"" << title << "\"";
+}
+
+std::wstring CloseMessageBox(App *app)
+{
+    HWND box = nullptr;
+    if (!WaitUntil([&] { return (box = TopWindow(L"#32770", app->pid)) != nullptr; })) return L"(no message box)";
+    std::wstring text = TextOf(GetDlgItem(box, 0xFFFF)); // the static control that holds the text
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    WaitUntil([&] { return !IsWindow(box); });
+    return text;
+}
+
+// SendInput goes to the thread that is in the foreground when it is
+// injected, so the program's window (or a dialog of it) must be active, and
+// its thread must know it, before the first event.
+static void BringToFront(App *app)
+{
+    GUITHREADINFO info = {};
     info.cbSize = sizeof info;
-    return GetGUIThreadInfo(thread, &info) && info.hwndActive == foreground;
-}
-
-static void BringToFront(RunningApp* app)
-{
-    if (ProgramIsActive(app)) return;
-    for (int attempt = 0; attempt < 100 && !ProgramIsActive(app); attempt++) {
+    for (int i = 0; i < 100; i++) {
+        HWND foreground = GetForegroundWindow();
+        DWORD pid = 0, thread = GetWindowThreadProcessId(foreground, &pid);
+        if (pid == app->pid && GetGUIThreadInfo(thread, &info) && info.hwndActive == foreground) return;
         SetForegroundWindow(app->main);
         Sleep(20);
     }
-    Settle(app);
 }
 
-static void SendKeyEvent(WORD vk, bool up)
+// Ctrl goes down first and up last.
+void Key(App *app, WORD vk, bool ctrl)
 {
-    INPUT input;
-    ZeroMemory(&input, sizeof input);
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = (WORD)MapVirtualKeyW(vk, MAPVK_VK_TO_VSC);
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    if (vk == VK_PRIOR || vk == VK_NEXT || vk == VK_HOME || vk == VK_END || vk == VK_LEFT ||
-        vk == VK_RIGHT || vk == VK_UP || vk == VK_DOWN || vk == VK_DELETE || vk == VK_INSERT)
-        input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
-    SendInput(1, &input, sizeof input);
-}
-
-void PressKey(RunningApp* app, WORD vk, bool ctrl, bool shift)
-{
+    WORD keys[] = {WORD(ctrl ? VK_CONTROL : 0), vk, vk, WORD(ctrl ? VK_CONTROL : 0)};
     BringToFront(app);
-    if (ctrl) SendKeyEvent(VK_CONTROL, false);
-    if (shift) SendKeyEvent(VK_SHIFT, false);
-    SendKeyEvent(vk, false);
-    SendKeyEvent(vk, true);
-    if (shift) SendKeyEvent(VK_SHIFT, true);
-    if (ctrl) SendKeyEvent(VK_CONTROL, true);
-    Settle(app);
-}
-
-void TypeText(RunningApp* app, const std::wstring& text)
-{
-    BringToFront(app);
-    for (wchar_t c : text) {
-        INPUT input[2];
-        ZeroMemory(input, sizeof input);
-        for (int i = 0; i < 2; i++) {
-            input[i].type = INPUT_KEYBOARD;
-            input[i].ki.wScan = c;
-            input[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
-        }
-        SendInput(2, input, sizeof(INPUT));
+    for (int i = 0; i < 4; i++) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = keys[i];
+        input.ki.wScan = (WORD)MapVirtualKeyW(keys[i], MAPVK_VK_TO_VSC);
+        input.ki.dwFlags = (i < 2 ? 0 : KEYEVENTF_KEYUP) | (keys[i] == VK_NEXT ? KEYEVENTF_EXTENDEDKEY : 0);
+        if (keys[i]) SendInput(1, &input, sizeof input);
     }
     Settle(app);
 }
 
-// Absolute mouse coordinates are in 1/65536 of the primary screen.
-static void SendMouse(DWORD flags, int screenX, int screenY, int wheel = 0)
+// Absolute coordinates, in 1/65536 of the primary screen.
+static void SendMouse(App *app, POINT p, DWORD flags = 0)
 {
-    INPUT input;
-    ZeroMemory(&input, sizeof input);
+    ClientToScreen(app->view, &p);
+    INPUT input = {};
     input.type = INPUT_MOUSE;
-    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dx = MulDiv(screenX, 65536, width) + 1;
-    input.mi.dy = MulDiv(screenY, 65536, height) + 1;
-    input.mi.mouseData = (DWORD)wheel;
+    input.mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    input.mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
     input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
     SendInput(1, &input, sizeof input);
 }
 
-static POINT ToScreen(HWND hwnd, int x, int y)
-{
-    POINT p = {x, y};
-    ClientToScreen(hwnd, &p);
-    return p;
-}
-
-void MoveMouse(RunningApp* app, HWND hwnd, int x, int y)
+// Wine can hold the last mouse event back until another arrives, and drops
+// a move to where the pointer already is that follows at once: a gesture
+// ends, after a pause, with a move on the spot that lets it through.
+static void Gesture(App *app, POINT from, POINT to, DWORD down, DWORD up)
 {
     BringToFront(app);
-    POINT p = ToScreen(hwnd, x, y);
-    SendMouse(0, p.x, p.y);
+    SendMouse(app, from);
+    SendMouse(app, from, down);
+    for (int i = 1; i <= 8; i++) SendMouse(app, {from.x + (to.x - from.x) * i / 8, from.y + (to.y - from.y) * i / 8});
+    SendMouse(app, to, up);
+    Settle(app);
+    SendMouse(app, to);
     Settle(app);
 }
 
-void ClickAt(RunningApp* app, HWND hwnd, int x, int y)
+void MoveMouse(App *app, POINT p)
 {
-    BringToFront(app);
-    POINT p = ToScreen(hwnd, x, y);
-    SendMouse(0, p.x, p.y);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, p.x, p.y);
-    SendMouse(MOUSEEVENTF_LEFTUP, p.x, p.y);
-    // Wine can hold the last mouse message back until another input event
-    // arrives: a move on the spot lets the button-up through.
-    SendMouse(0, p.x, p.y);
-    Settle(app);
+    Gesture(app, p, p, 0, 0);
 }
 
-void Drag(RunningApp* app, HWND hwnd, int x0, int y0, int x1, int y1)
+void Drag(App *app, POINT from, POINT to)
 {
-    BringToFront(app);
-    POINT a = ToScreen(hwnd, x0, y0), b = ToScreen(hwnd, x1, y1);
-    SendMouse(0, a.x, a.y);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, a.x, a.y);
-    Settle(app);
-    const int steps = 8;
-    for (int i = 1; i <= steps; i++)
-        SendMouse(0, a.x + (b.x - a.x) * i / steps, a.y + (b.y - a.y) * i / steps);
-    Settle(app);
-    SendMouse(MOUSEEVENTF_LEFTUP, b.x, b.y);
-    SendMouse(0, b.x, b.y);  // lets the button-up through, as in ClickAt
-    Settle(app);
+    Gesture(app, from, to, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
 }
 
-void Wheel(RunningApp* app, HWND hwnd, int x, int y, int delta, bool ctrl, bool shift)
+static Shot CaptureView(App *app)
 {
-    BringToFront(app);
-    POINT p = ToScreen(hwnd, x, y);
-    SendMouse(0, p.x, p.y);
-    if (ctrl) SendKeyEvent(VK_CONTROL, false);
-    if (shift) SendKeyEvent(VK_SHIFT, false);
-    SendMouse(MOUSEEVENTF_WHEEL, p.x, p.y, delta);
-    if (shift) SendKeyEvent(VK_SHIFT, true);
-    if (ctrl) SendKeyEvent(VK_CONTROL, true);
-    Settle(app);
-}
-
-// A rectangle of the screen as it is: what a user would see there,
-// including anything that covers the window.
-static bool CaptureScreenRect(int left, int top, int width, int height, Screenshot* shot)
-{
-    if (width <= 0 || height <= 0) return false;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info;
-    ZeroMemory(&info, sizeof info);
+    Shot shot;
+    RECT client = {};
+    POINT origin = {0, 0};
+    GetClientRect(app->view, &client);
+    ClientToScreen(app->view, &origin);
+    BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom; // top-down
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
+    HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+    void *bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    bool ok = false;
-    if (bitmap) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        ok = BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY) != 0;
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    if (bitmap && BitBlt(memory, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY)) {
         GdiFlush();
-        SelectObject(memory, old);
-        if (ok) {
-            shot->width = width;
-            shot->height = height;
-            shot->pixels.assign((const uint32_t*)bits, (const uint32_t*)bits + (size_t)width * height);
-            for (uint32_t& p : shot->pixels) p &= 0x00FFFFFF;
-        }
-        DeleteObject(bitmap);
+        shot.width = client.right;
+        shot.height = client.bottom;
+        shot.pixels.assign((uint32_t *)bits, (uint32_t *)bits + (size_t)shot.width * shot.height);
+        for (uint32_t &p : shot.pixels) p &= 0xFFFFFF;
     }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return ok;
+    return shot;
 }
 
-bool CaptureClient(HWND hwnd, Screenshot* shot)
+// Painting has finished when two captures in a row agree.
+Shot StillView(App *app)
 {
-    RECT client;
-    if (!GetClientRect(hwnd, &client)) return false;
-    POINT origin = ToScreen(hwnd, 0, 0);
-    return CaptureScreenRect(origin.x, origin.y, client.right, client.bottom, shot);
-}
-
-bool CaptureWindow(HWND hwnd, Screenshot* shot)
-{
-    RECT frame;
-    if (!GetWindowRect(hwnd, &frame)) return false;
-    return CaptureScreenRect(frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top, shot);
-}
-
-// PNG with stored (uncompressed) deflate blocks: simple, and the files are
-// only for people to look at.
-static uint32_t Crc32(const uint8_t* data, size_t size, uint32_t crc = 0)
-{
-    crc = ~crc;
-    for (size_t i = 0; i < size; i++) {
-        crc ^= data[i];
-        for (int k = 0; k < 8; k++) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+    Settle(app);
+    Shot shot = CaptureView(app), previous;
+    for (int i = 0; i < 50 && (shot.pixels != previous.pixels || shot.pixels.empty()); i++) {
+        Sleep(100);
+        previous = shot;
+        shot = CaptureView(app);
     }
-    return ~crc;
+    if (shot.pixels.empty()) shot = {1, 1, {0}}; // nothing captured: a black dot fails every check
+    return shot;
 }
 
-static void PutBigEndian(std::vector<uint8_t>& out, uint32_t v)
+std::wstring Fixture(const wchar_t *name)
 {
-    out.push_back((uint8_t)(v >> 24));
-    out.push_back((uint8_t)(v >> 16));
-    out.push_back((uint8_t)(v >> 8));
-    out.push_back((uint8_t)v);
+    return Environment(L"FOLIVEX_FIXTURES") + L"\\" + name;
 }
 
-static void PutChunk(std::vector<uint8_t>& out, const char* type, const std::vector<uint8_t>& body)
+void ProgramTest::SetUp()
 {
-    PutBigEndian(out, (uint32_t)body.size());
-    size_t start = out.size();
-    out.insert(out.end(), type, type + 4);
-    out.insert(out.end(), body.begin(), body.end());
-    PutBigEndian(out, Crc32(out.data() + start, out.size() - start));
+    DWORD hide = 1;
+    RegDeleteTreeW(HKEY_CURRENT_USER, SETTINGS_KEY);
+    RegSetKeyValueW(HKEY_CURRENT_USER, SETTINGS_KEY, L"HideAboutOnStartup", REG_DWORD, &hide, sizeof hide);
 }
 
-bool SavePng(const Screenshot& shot, const std::wstring& path)
+void ProgramTest::TearDown()
 {
-    std::vector<uint8_t> raw;
-    for (int y = 0; y < shot.height; y++) {
-        raw.push_back(0);
-        for (int x = 0; x < shot.width; x++) {
-            uint32_t c = shot.At(x, y);
-            raw.push_back((uint8_t)Red(c));
-            raw.push_back((uint8_t)Green(c));
-            raw.push_back((uint8_t)Blue(c));
-        }
-    }
-    std::vector<uint8_t> zlib = {0x78, 0x01};
-    uint32_t a = 1, b = 0;
-    for (uint8_t byte : raw) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    for (size_t at = 0; at < raw.size() || at == 0; at += 65535) {
-        size_t n = raw.size() - at < 65535 ? raw.size() - at : 65535;
-        bool last = at + n >= raw.size();
-        zlib.push_back(last ? 1 : 0);
-        zlib.push_back((uint8_t)n);
-        zlib.push_back((uint8_t)(n >> 8));
-        zlib.push_back((uint8_t)~n);
-        zlib.push_back((uint8_t)(~n >> 8));
-        zlib.insert(zlib.end(), raw.begin() + at, raw.begin() + at + n);
-        if (last) break;
-    }
-    PutBigEndian(zlib, (b << 16) | a);
-
-    std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    std::vector<uint8_t> header;
-    PutBigEndian(header, (uint32_t)shot.width);
-    PutBigEndian(header, (uint32_t)shot.height);
-    header.insert(header.end(), {8, 2, 0, 0, 0});
-    PutChunk(png, "IHDR", header);
-    PutChunk(png, "IDAT", zlib);
-    PutChunk(png, "IEND", {});
-
-    FILE* f = _wfopen(path.c_str(), L"wb");
-    if (!f) return false;
-    bool ok = fwrite(png.data(), 1, png.size(), f) == png.size();
-    return fclose(f) == 0 && ok;
-}
-
-void SaveTestShot(const Screenshot& shot, const wchar_t* name)
-{
-    std::wstring folder = EnvironmentValue(L"FOLIVEX_TEST_OUTPUT");
-    if (folder.empty()) return;
-    SavePng(shot, folder + L"\\" + name + L".png");
-}
-
-HWND WaitForMessageBox(RunningApp* app, DWORD timeoutMs)
-{
-    DWORD start = GetTickCount();
-    do {
-        HWND box = FindProcessWindow(app->pid, L"#32770");
-        if (box) return box;
-        Sleep(30);
-    } while (GetTickCount() - start < timeoutMs);
-    return nullptr;
-}
-
-std::wstring MessageBoxText(HWND box)
-{
-    // The message text of a message box is the static control with id 0xFFFF.
-    HWND text = GetDlgItem(box, 0xFFFF);
-    return text ? WindowTitle(text) : std::wstring();
-}
-
-void DismissMessageBox(HWND box)
-{
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    DWORD start = GetTickCount();
-    while (IsWindow(box) && GetTickCount() - start < 5000) Sleep(20);
-}
-
-std::wstring FixturePath(const wchar_t* name)
-{
-    return EnvironmentValue(L"FOLIVEX_FIXTURES") + L"\\" + name;
-}
-
-static const wchar_t SETTINGS_KEY[] = L"Software\\Folivex";
-
-bool ReadSetting(const wchar_t* name, DWORD* value)
-{
-    DWORD size = sizeof *value;
-    return RegGetValueW(HKEY_CURRENT_USER, SETTINGS_KEY, name, RRF_RT_REG_DWORD, nullptr, value, &size) ==
-           ERROR_SUCCESS;
-}
-
-void WriteSetting(const wchar_t* name, DWORD value)
-{
-    RegSetKeyValueW(HKEY_CURRENT_USER, SETTINGS_KEY, name, REG_DWORD, &value, sizeof value);
-}
-
-void WriteSettingString(const wchar_t* name, const wchar_t* value)
-{
-    RegSetKeyValueW(HKEY_CURRENT_USER, SETTINGS_KEY, name, REG_SZ, value,
-                    (DWORD)((wcslen(value) + 1) * sizeof(wchar_t)));
-}
-
-void DeleteSettings()
-{
+    StopApp(&app);
     RegDeleteTreeW(HKEY_CURRENT_USER, SETTINGS_KEY);
 }

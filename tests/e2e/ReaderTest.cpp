@@ -1,242 +1,74 @@
-// The real program as a PDF reader: opening from the command line and the
-// Open dialog, painting, scrolling, spreads, zoom, errors and languages.
-#include <gtest/gtest.h>
+// The real program as a PDF reader: the empty window, the start-up error
+// message, a document from the command line, paging, zoom, the two-page view
+// kept for the next start, and Ctrl+W.
+#include "tests/e2e/Driver.h"
 
-#include <string>
+#include <algorithm>
 
-#include "tests/e2e/ProgramTest.h"
+using Reader = ProgramTest;
 
-namespace {
-
-const wchar_t kReportTitle[] = L"report.pdf - 1/10 - Folivex";
-
-bool HasHorizontalBar(HWND view)
+TEST_F(Reader, ReadsAPdfFromTheCommandLine)
 {
-    return (GetWindowLongW(view, GWL_STYLE) & WS_HSCROLL) != 0;
-}
+    auto isDark = [](uint32_t c) { return (c >> 16 & 0xFF) < 96 && (c >> 8 & 0xFF) < 96 && (c & 0xFF) < 96; };
+    auto isWhite = [](uint32_t c) { return c == WHITE; };
+    auto hasHorizontalBar = [&] { return (GetWindowLongW(app.view, GWL_STYLE) & WS_HSCROLL) != 0; };
 
-// The horizontal bar comes and goes with the strip's width; waits until it
-// is as wanted.
-bool WaitForHorizontalBar(HWND view, bool wanted)
-{
-    DWORD start = GetTickCount();
-    do {
-        if (HasHorizontalBar(view) == wanted) return true;
-        Sleep(30);
-    } while (GetTickCount() - start < 5000);
-    return false;
-}
-
-class Reader : public ProgramTest {
-protected:
-    void StartWith(const std::wstring& args, const wchar_t* language = nullptr)
-    {
-        ASSERT_TRUE(StartApp(&app, args, language));
-    }
-    // Opens a file through Ctrl+O: types the path into the dialog's file
-    // name box and presses its OK button.
-    void OpenThroughDialog(const std::wstring& path)
-    {
-        PressKey(&app, 'O', /*ctrl=*/true);
-        HWND dialog = WaitForMessageBox(&app, 10000);
-        ASSERT_NE(dialog, nullptr) << "no Open dialog";
-        HWND name = GetDlgItem(dialog, 0x47C);  // the file name combo box
-        if (!name) name = GetDlgItem(dialog, 0x480);  // or plain edit
-        ASSERT_NE(name, nullptr);
-        DWORD_PTR result = 0;
-        SendMessageTimeoutW(name, WM_SETTEXT, 0, (LPARAM)path.c_str(), SMTO_NORMAL, 5000, &result);
-        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-        DWORD start = GetTickCount();
-        while (IsWindow(dialog) && GetTickCount() - start < 10000) Sleep(20);
-        ASSERT_FALSE(IsWindow(dialog));
-    }
-    // The grey column left of a fitted page, and the page itself.
-    void ExpectFittedPage(const wchar_t* shotName)
-    {
-        Screenshot shot;
-        ASSERT_TRUE(CaptureClient(app.view, &shot));
-        SaveTestShot(shot, shotName);
-        EXPECT_EQ(shot.At(2, 300), 0x808080u) << "strip margin";
-        EXPECT_EQ(shot.At(shot.width / 2, 3), 0x808080u) << "above the first page";
-        int white = shot.Count(8, 8, shot.width - 8, shot.height, [](uint32_t c) { return c == 0xFFFFFFu; });
-        int dark = shot.Count(8, 8, shot.width - 8, shot.height, [](uint32_t c) { return IsDark(c); });
-        EXPECT_GT(white, shot.width * shot.height / 2);
-        EXPECT_GT(dark, 100) << "no text on the page";
-    }
-};
-
-TEST_F(Reader, OpensTheCommandLineDocumentFittedToTheWidth)
-{
-    StartWith(Quoted(FixturePath(L"report.pdf")));
-    ASSERT_TRUE(WaitForTitle(app.main, kReportTitle, 10000)) << WindowTitle(app.main);
-    Settle(&app);
-    ExpectFittedPage(L"reader-report");
-    EXPECT_FALSE(HasHorizontalBar(app.view));
-    PressKey(&app, 'W', /*ctrl=*/true);
-    EXPECT_EQ(WaitForExit(&app, 10000), 0u);
-}
-
-TEST_F(Reader, UnquotedPathWithSpacesOpens)
-{
-    wchar_t folder[1024];
-    ASSERT_GT(GetEnvironmentVariableW(L"FOLIVEX_TEST_OUTPUT", folder, 1024), 0u);
-    std::wstring dir = std::wstring(folder) + L"\\with spaces";
-    CreateDirectoryW(dir.c_str(), nullptr);
-    std::wstring path = dir + L"\\my report.pdf";
-    ASSERT_TRUE(CopyFileW(FixturePath(L"report.pdf").c_str(), path.c_str(), FALSE));
-    StartWith(path);
-    EXPECT_TRUE(WaitForTitle(app.main, L"my report.pdf - 1/10 - Folivex", 10000)) << WindowTitle(app.main);
-}
-
-TEST_F(Reader, PageDownAndSpaceMoveTheTitleAlong)
-{
-    StartWith(Quoted(FixturePath(L"report.pdf")));
-    ASSERT_TRUE(WaitForTitle(app.main, kReportTitle, 10000));
-    PressKey(&app, VK_NEXT);
-    EXPECT_TRUE(WaitForTitle(app.main, L"report.pdf - 2/10 - Folivex", 5000)) << WindowTitle(app.main);
-    PressKey(&app, VK_END);
-    EXPECT_TRUE(WaitForTitle(app.main, L"report.pdf - 10/10 - Folivex", 5000)) << WindowTitle(app.main);
-    PressKey(&app, VK_HOME);
-    EXPECT_TRUE(WaitForTitle(app.main, kReportTitle, 5000)) << WindowTitle(app.main);
-    Settle(&app);
-    ExpectFittedPage(L"reader-home");
-}
-
-TEST_F(Reader, WheelAndDragScroll)
-{
-    StartWith(Quoted(FixturePath(L"report.pdf")));
-    ASSERT_TRUE(WaitForTitle(app.main, kReportTitle, 10000));
-    for (int i = 0; i < 12; i++) Wheel(&app, app.view, 400, 400, -120);
-    EXPECT_TRUE(WaitForTitle(app.main, L"report.pdf - 2/10 - Folivex", 5000)) << WindowTitle(app.main);
-    Drag(&app, app.view, 400, 100, 400, 900);
-    EXPECT_TRUE(WaitForTitle(app.main, kReportTitle, 5000)) << WindowTitle(app.main);
-}
-
-TEST_F(Reader, SpreadKeysChangeTheTitleAndAreStored)
-{
-    StartWith(Quoted(FixturePath(L"report.pdf")));
-    ASSERT_TRUE(WaitForTitle(app.main, kReportTitle, 10000));
-    PressKey(&app, 'D');
-    Settle(&app);
-    DWORD value = 99;
-    ASSERT_TRUE(ReadSetting(L"DoublePage", &value));
-    EXPECT_EQ(value, 1u);
-    ASSERT_TRUE(ReadSetting(L"CoverPaired", &value));
-    EXPECT_EQ(value, 0u);
-    EXPECT_EQ(WindowTitle(app.main), kReportTitle) << "the cover stands alone";
-    PressKey(&app, 'D', /*ctrl=*/false, /*shift=*/true);
-    EXPECT_TRUE(WaitForTitle(app.main, L"report.pdf - 1-2/10 - Folivex", 5000)) << WindowTitle(app.main);
-    ASSERT_TRUE(ReadSetting(L"CoverPaired", &value));
-    EXPECT_EQ(value, 1u);
-    // A view height less 48 pixels down: the probe line a third of the way
-    // down the view falls on the third row at this size.
-    PressKey(&app, VK_NEXT);
-    EXPECT_TRUE(WaitForTitle(app.main, L"report.pdf - 5-6/10 - Folivex", 5000)) << WindowTitle(app.main);
-
-    // The window menu's two-page entry switches back to single pages, with
-    // the current page kept at the top.
-    PostMessageW(app.main, WM_SYSCOMMAND, 64, 0);
-    EXPECT_TRUE(WaitForTitle(app.main, L"report.pdf - 5/10 - Folivex", 5000)) << WindowTitle(app.main);
-    ASSERT_TRUE(ReadSetting(L"DoublePage", &value));
-    EXPECT_EQ(value, 0u);
-    ASSERT_TRUE(ReadSetting(L"CoverPaired", &value));
-    EXPECT_EQ(value, 1u);
-}
-
-TEST_F(Reader, StoredSpreadChoicesApplyAtStart)
-{
-    WriteSetting(L"DoublePage", 1);
-    WriteSetting(L"CoverPaired", 1);
-    StartWith(Quoted(FixturePath(L"report.pdf")));
-    EXPECT_TRUE(WaitForTitle(app.main, L"report.pdf - 1-2/10 - Folivex", 10000)) << WindowTitle(app.main);
-}
-
-TEST_F(Reader, CtrlPlusZoomsInAndCtrlZeroFitsAgain)
-{
-    StartWith(Quoted(FixturePath(L"report.pdf")));
-    ASSERT_TRUE(WaitForTitle(app.main, kReportTitle, 10000));
-    Settle(&app);
-    ASSERT_FALSE(HasHorizontalBar(app.view));
-    PressKey(&app, VK_OEM_PLUS, /*ctrl=*/true);
-    ASSERT_TRUE(WaitForHorizontalBar(app.view, true)) << "the zoomed strip is wider than the view";
-    Settle(&app);
-    Screenshot shot;
-    ASSERT_TRUE(CaptureClient(app.view, &shot));
-    SaveTestShot(shot, L"reader-zoomed");
-    EXPECT_NE(shot.At(2, 300), 0x808080u) << "zoomed about the centre, the left margin has scrolled out";
-    PressKey(&app, VK_ADD, /*ctrl=*/true);
-    PressKey(&app, '0', /*ctrl=*/true);
-    EXPECT_TRUE(WaitForHorizontalBar(app.view, false));
-    Settle(&app);
-    ExpectFittedPage(L"reader-fitted-again");
-    // The keypad plus zooms too, and Ctrl+minus (main and keypad) back below
-    // the width.
-    PressKey(&app, VK_ADD, /*ctrl=*/true);
-    EXPECT_TRUE(WaitForHorizontalBar(app.view, true));
-    PressKey(&app, VK_OEM_MINUS, /*ctrl=*/true);
-    PressKey(&app, VK_SUBTRACT, /*ctrl=*/true);
-    EXPECT_TRUE(WaitForHorizontalBar(app.view, false));
-    Settle(&app);
-    ASSERT_TRUE(CaptureClient(app.view, &shot));
-    EXPECT_EQ(shot.At(30, 300), 0x808080u) << "a narrow strip is centred on grey";
-}
-
-TEST_F(Reader, EmptyFileIsRefusedAndThePreviousDocumentStays)
-{
-    StartWith(Quoted(FixturePath(L"report.pdf")));
-    ASSERT_TRUE(WaitForTitle(app.main, kReportTitle, 10000));
-    PressKey(&app, VK_NEXT);
-    ASSERT_TRUE(WaitForTitle(app.main, L"report.pdf - 2/10 - Folivex", 5000));
-    OpenThroughDialog(FixturePath(L"empty.pdf"));
-    HWND box = WaitForMessageBox(&app, 10000);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(WindowTitle(box), L"Folivex");
-    EXPECT_EQ(MessageBoxText(box), L"Cannot open this file.");
-    DismissMessageBox(box);
-    Settle(&app);
-    EXPECT_EQ(WindowTitle(app.main), L"report.pdf - 2/10 - Folivex");
-    // And a good file through the same dialog replaces it, at the top.
-    OpenThroughDialog(FixturePath(L"report.pdf"));
-    EXPECT_TRUE(WaitForTitle(app.main, kReportTitle, 10000)) << WindowTitle(app.main);
-}
-
-TEST_F(Reader, PasswordProtectedDocumentIsRefused)
-{
-    StartWith(Quoted(FixturePath(L"user-password.pdf")));
-    HWND box = WaitForMessageBox(&app, 10000);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), L"Password-protected document.");
-    DismissMessageBox(box);
-    Settle(&app);
-    EXPECT_EQ(WindowTitle(app.main), L"Folivex");
-}
-
-TEST_F(Reader, FrenchTexts)
-{
-    StartWith(Quoted(FixturePath(L"empty.pdf")), L"fr_FR.UTF-8");
-    HWND box = WaitForMessageBox(&app, 10000);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), L"Impossible d'ouvrir ce fichier.");
-    DismissMessageBox(box);
+    // No document: the bare title, and the hint as one line centred on grey.
+    ASSERT_TRUE(StartApp(&app));
+    EXPECT_EQ(TextOf(app.main), L"Folivex");
+    Shot empty = StillView(&app);
+    int w = empty.width, h = empty.height, left = w, right = -1;
+    for (int x = 0; x < w; x++)
+        if (empty.Count(x, 0, x + 1, h, isDark)) left = std::min(left, x), right = x;
+    EXPECT_EQ(empty.At(0, 0), STRIP_GREY);
+    EXPECT_GT(empty.Count(0, h / 2 - 12, w, h / 2 + 12, isDark), 100) << "no hint across the middle";
+    EXPECT_EQ(empty.Count(0, 0, w, h / 2 - 12, isDark) + empty.Count(0, h / 2 + 12, w, h, isDark), 0);
+    EXPECT_NEAR(left, w - 1 - right, 6) << "the hint is not centred";
     StopApp(&app);
 
-    StartWith(Quoted(FixturePath(L"user-password.pdf")), L"fr_FR.UTF-8");
-    box = WaitForMessageBox(&app, 10000);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), L"Document prot\u00e9g\u00e9 par mot de passe.");
-    DismissMessageBox(box);
+    // A file that cannot be opened is reported over the window, which stays empty.
+    ASSERT_TRUE(StartApp(&app, Fixture(L"empty.pdf")));
+    EXPECT_EQ(CloseMessageBox(&app), L"Cannot open this file.");
+    EXPECT_EQ(TextOf(app.main), L"Folivex");
     StopApp(&app);
 
-    StartWith(Quoted(FixturePath(L"report.pdf")), L"fr_FR.UTF-8");
-    EXPECT_TRUE(WaitForTitle(app.main, kReportTitle, 10000)) << WindowTitle(app.main);
+    // The first page fitted to the width: white, with text, on the grey strip.
+    ASSERT_TRUE(StartApp(&app, Fixture(L"report.pdf")));
+    ASSERT_TRUE(WaitForTitle(&app, L"report.pdf - 1/10 - Folivex"));
+    Shot page = StillView(&app);
+    w = page.width, h = page.height;
+    EXPECT_EQ(page.At(2, h / 2), STRIP_GREY) << "left margin";
+    EXPECT_EQ(page.At(w / 2, 3), STRIP_GREY) << "above the page";
+    EXPECT_GT(page.Count(8, 8, w - 8, h, isWhite), w * h / 2);
+    EXPECT_GT(page.Count(8, 8, w - 8, h, isDark), 100) << "no text on the page";
+    EXPECT_FALSE(hasHorizontalBar());
+    Key(&app, VK_NEXT);
+    EXPECT_TRUE(WaitForTitle(&app, L"report.pdf - 2/10 - Folivex"));
+
+    // D pairs page 2 with page 3, the cover standing alone.
+    Key(&app, 'D');
+    EXPECT_TRUE(WaitForTitle(&app, L"report.pdf - 2-3/10 - Folivex"));
+
+    // Zoomed in, the strip is wider than the view; fitted again, it is not.
+    Key(&app, VK_OEM_PLUS, /*ctrl=*/true);
+    EXPECT_TRUE(WaitUntil(hasHorizontalBar)) << "Ctrl+plus";
+    Key(&app, '0', /*ctrl=*/true);
+    EXPECT_TRUE(WaitUntil([&] { return !hasHorizontalBar(); })) << "Ctrl+0";
+    Key(&app, 'W', /*ctrl=*/true);
+    EXPECT_EQ(StopApp(&app, 10000), 0u);
+
+    // The two-page view is stored: at the next start the cover stands alone
+    // on the right of the first row.
+    ASSERT_TRUE(StartApp(&app, Fixture(L"report.pdf")));
+    ASSERT_TRUE(WaitForTitle(&app, L"report.pdf - 1/10 - Folivex"));
+    Shot spread = StillView(&app);
+    EXPECT_EQ(spread.Count(0, 0, w / 2 - 8, h / 3, isWhite), 0) << "a page left of the cover";
+    EXPECT_GT(spread.Count(w / 2 + 8, 0, w, h / 3, isWhite), w * h / 12) << "no cover on the right";
 }
 
-TEST_F(Reader, CloseButtonEndsWithExitCodeZero)
+// The user interface language comes from the session: French here.
+TEST_F(Reader, SpeaksFrenchInAFrenchSession)
 {
-    StartWith(Quoted(FixturePath(L"report.pdf")));
-    ASSERT_TRUE(WaitForTitle(app.main, kReportTitle, 10000));
-    PostMessageW(app.main, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_EQ(WaitForExit(&app, 10000), 0u);
+    ASSERT_TRUE(StartApp(&app, Fixture(L"empty.pdf"), "fr_FR.UTF-8"));
+    EXPECT_EQ(CloseMessageBox(&app), L"Impossible d'ouvrir ce fichier.");
 }
-
-}  // namespace
