@@ -41,11 +41,13 @@ if ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
     $SUDO localedef -i fr_FR -f UTF-8 fr_FR.UTF-8
 fi
 
-# npm packages pinned by the lock files under deps/.
+# npm packages pinned by the lock files under deps/ (the only npm ci of
+# the project; the engine build checks for its result). Packages bring
+# files, never install scripts.
 for lock in deps/*/package-lock.json; do
     [ -f "$lock" ] || continue
     dir=$(dirname "$lock")
     if [ ! -d "$dir/node_modules" ] || [ "$lock" -nt "$dir/node_modules/.package-lock.json" ]; then
-        (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
+        (cd "$dir" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error)
     fi
 done

@@ -22,11 +22,13 @@ mkdir -p "$1"
 out=$(cd "$1" && pwd)
 shift
 
-# Fetch the module when the lock file is newer than what is installed.
+# The module comes from npm through tools/install-deps.sh, the one place
+# that runs npm ci.
 stamp="$here/node_modules/.package-lock.json"
 if [ ! -f "$here/node_modules/@embedpdf/pdfium/dist/pdfium.wasm" ] ||
    [ "$here/package-lock.json" -nt "$stamp" ]; then
-  (cd "$here" && npm ci --ignore-scripts --no-audit --no-fund)
+  echo "$0: the engine module is missing or older than package-lock.json: run tools/install-deps.sh" >&2
+  exit 1
 fi
 
 options=$#
