@@ -9,9 +9,11 @@
 ** never the next document.  AddressSanitizer watches the host glue; the
 ** generated module is only instrumented for coverage.
 **
-** With FOLIVEX_FUZZ_TIMES set, the slowest single engine call seen is
-** printed at exit (name and milliseconds) to find inputs that would freeze
-** the reader.
+** With FOLIVEX_FUZZ_REPORT set, every engine call that keeps the processor
+** for more than SLOW_CALL_MS is printed as it happens, and the slowest at
+** exit: inputs that would freeze the reader.  Times are the thread's
+** processor time, so that a busy machine does not inflate them.  Inputs
+** after which the engine had failed (a trap) are named too.
 */
 #include <stdint.h>
 #include <stdio.h>
@@ -23,6 +25,7 @@
 
 #define MAX_PAGES    2000
 #define RENDER_PAGES 3
+#define SLOW_CALL_MS 50
 
 static const char SoundDocument[] = "%PDF-1.4\n"
                                     "1 0 obj << /Type /Catalog /Pages 2 0 R >> endobj\n"
@@ -30,13 +33,14 @@ static const char SoundDocument[] = "%PDF-1.4\n"
                                     "3 0 obj << /Type /Page /Parent 2 0 R /MediaBox [0 0 200 100] >> endobj\n"
                                     "trailer << /Root 1 0 R >>\n%%EOF\n";
 
+static int ReportTimes;
 static double SlowestMs;
 static const char *SlowestCall;
 
 static double NowMs(void)
 {
     struct timespec now;
-    clock_gettime(CLOCK_MONOTONIC, &now);
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
 }
 
@@ -47,6 +51,7 @@ static double NowMs(void)
         call;                                                                                                          \
         double took_ = NowMs() - start_;                                                                               \
         if (took_ > SlowestMs) SlowestMs = took_, SlowestCall = #call;                                                 \
+        if (ReportTimes && took_ > SLOW_CALL_MS) fprintf(stderr, "slow call: %.1f ms in %s\n", took_, #call);          \
     } while (0)
 
 static void ReportSlowest(void)
@@ -129,7 +134,8 @@ int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!started) {
         started = 1;
         FPDF_InitLibrary();
-        if (getenv("FOLIVEX_FUZZ_TIMES")) atexit(ReportSlowest);
+        ReportTimes = getenv("FOLIVEX_FUZZ_REPORT") != NULL;
+        if (ReportTimes) atexit(ReportSlowest);
     }
     FPDF_DOCUMENT document = NULL;
     TIMED(document = FPDF_LoadMemDocument64(data, size, NULL));
@@ -143,6 +149,7 @@ int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             if (i < RENDER_PAGES) first[i][0] = w, first[i][1] = h;
         }
         for (int i = 0; i < count && i < RENDER_PAGES; i++) Render(document, i, first[i][0], first[i][1]);
+        if (ReportTimes && count > 0 && FPDF_GetPageCount(document) == 0) fprintf(stderr, "trapped\n");
         FPDF_CloseDocument(document);
     } else {
         FPDF_GetLastError();
