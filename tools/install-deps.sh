@@ -9,8 +9,9 @@ cd "$(dirname "$0")/.."
 packages=(
     # cross build
     cmake ninja-build g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 googletest
-    # the PDF engine: WebAssembly to C, and npm for the engine package
-    wabt
+    # the PDF engine: WebAssembly to C, compiled by clang with its profile
+    # (llvm-profdata); npm for the engine package
+    wabt clang-14 llvm-14
     # running and testing under Wine on a virtual X server
     wine wine64 xvfb xauth locales imagemagick
     # fixtures

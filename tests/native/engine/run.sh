@@ -23,7 +23,7 @@ shift 2
 
 CC=clang-14 "$ROOT/deps/pdfium/build.sh" --native "$BUILD/pdfium" \
     -DPDFIUM_MODULE_OPTIONS="-O1;-fsanitize=fuzzer-no-link" \
-    -DPDFIUM_GLUE_OPTIONS="-g;-fsanitize=address,fuzzer-no-link"
+    -DPDFIUM_GLUE_OPTIONS="-g;-fsanitize=address,fuzzer-no-link" -DPDFIUM_PROFILE=
 CC=clang-14 cmake -S "$HERE" -B "$BUILD/fuzz" -G Ninja -DFOLIVEX_PDFIUM_DIR="$BUILD/pdfium" >/dev/null
 cmake --build "$BUILD/fuzz"
 FUZZER="$BUILD/fuzz/fuzz_engine"
