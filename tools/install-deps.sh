@@ -9,8 +9,9 @@ cd "$(dirname "$0")/.."
 packages=(
     # cross build
     cmake ninja-build g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
-    # the PDF engine: WebAssembly to C, and npm for the engine package
-    wabt
+    # the PDF engine: WebAssembly to C, compiled by clang with its profile
+    # (llvm-profdata); npm for the engine package
+    wabt clang-14 llvm-14
     # running and testing under Wine on a virtual X server
     wine wine64 xvfb xauth locales imagemagick
     # unrar.dll: apt-get source unpacks Debian's source with dpkg-source
@@ -68,11 +69,13 @@ if ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
     $SUDO localedef -i fr_FR -f UTF-8 fr_FR.UTF-8
 fi
 
-# npm packages pinned by the lock files under deps/.
+# npm packages pinned by the lock files under deps/ (the only npm ci of
+# the project; the engine build checks for its result). Packages bring
+# files, never install scripts.
 for lock in deps/*/package-lock.json; do
     [ -f "$lock" ] || continue
     dir=$(dirname "$lock")
     if [ ! -d "$dir/node_modules" ] || [ "$lock" -nt "$dir/node_modules/.package-lock.json" ]; then
-        (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
+        (cd "$dir" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error)
     fi
 done

@@ -39,6 +39,10 @@ folivex_wine_down
 if [ -x "$root/tests/native/run.sh" ]; then
     "$root/tests/native/run.sh" "$build/native" "${FOLIVEX_FUZZ_SECONDS:-10}" || status=1
 fi
+# The PDF engine natively, through its glue: regression inputs, then fuzzing.
+if [ -x "$root/tests/native/engine/run.sh" ]; then
+    "$root/tests/native/engine/run.sh" "$build/native-engine" "${FOLIVEX_FUZZ_SECONDS:-10}" || status=1
+fi
 
 if [ $status -eq 0 ]; then
     echo "tools/test.sh: all tests passed"

@@ -56,10 +56,10 @@ static int EnsureEngine(void)
     }
     if (!LibraryWanted || !EngineStart()) return 0;
     BitmapsAlive = 0;
-    ENGINE_ENTER(0);
+    if (ENGINE_ENTER_FAILS()) return 0;
     Z_pdfiumZ_FPDF_InitLibrary(&EngineModule);
     Scratch = Z_pdfiumZ_malloc(&EngineModule, 64);
-    ENGINE_LEAVE();
+    EngineLeave();
     if (!Scratch) {
         EngineState = ENGINE_FAILED;
         return 0;
@@ -82,11 +82,9 @@ FPDF_EXPORT void FPDF_CALLCONV FPDF_InitLibraryWithConfig(const FPDF_LIBRARY_CON
 FPDF_EXPORT void FPDF_CALLCONV FPDF_DestroyLibrary(void)
 {
     LibraryWanted = 0;
-    if (EngineState == ENGINE_READY) {
-        if (EngineEnter()) {
-            if (!__builtin_setjmp(EngineTrapJump)) Z_pdfiumZ_FPDF_DestroyLibrary(&EngineModule);
-            EngineLeave();
-        }
+    if (EngineState == ENGINE_READY && !ENGINE_ENTER_FAILS()) {
+        Z_pdfiumZ_FPDF_DestroyLibrary(&EngineModule);
+        EngineLeave();
     }
     EngineStop();
     free(Sources);
@@ -98,9 +96,9 @@ FPDF_EXPORT void FPDF_CALLCONV FPDF_DestroyLibrary(void)
 FPDF_EXPORT unsigned long FPDF_CALLCONV FPDF_GetLastError(void)
 {
     if (HostLastError >= 0) return (unsigned long)HostLastError;
-    ENGINE_ENTER(FPDF_ERR_UNKNOWN);
+    if (ENGINE_ENTER_FAILS()) return FPDF_ERR_UNKNOWN;
     unsigned long error = Z_pdfiumZ_FPDF_GetLastError(&EngineModule);
-    ENGINE_LEAVE();
+    EngineLeave();
     return error;
 }
 
@@ -189,7 +187,11 @@ static FPDF_DOCUMENT LoadSource(uint32_t slot, uint64_t length, FPDF_BYTESTRING 
         HostLastError = FPDF_ERR_UNKNOWN;
         return NULL;
     }
-    ENGINE_ENTER((Sources[slot - 1].used = 0, HostLastError = FPDF_ERR_UNKNOWN, NULL));
+    if (ENGINE_ENTER_FAILS()) {
+        Sources[slot - 1].used = 0;
+        HostLastError = FPDF_ERR_UNKNOWN;
+        return NULL;
+    }
     uint32_t access = Z_pdfiumZ_malloc(&EngineModule, 12);
     uint32_t secret = CopyInString(password);
     uint32_t document = 0;
@@ -201,7 +203,7 @@ static FPDF_DOCUMENT LoadSource(uint32_t slot, uint64_t length, FPDF_BYTESTRING 
     if (secret) Z_pdfiumZ_free(&EngineModule, secret);
     if (access) Z_pdfiumZ_free(&EngineModule, access);
     if (!access || (password && !secret)) HostLastError = FPDF_ERR_UNKNOWN;
-    ENGINE_LEAVE();
+    EngineLeave();
     if (!document) {
         Sources[slot - 1].used = 0;
         return NULL;
@@ -260,11 +262,8 @@ FPDF_EXPORT void FPDF_CALLCONV FPDF_CloseDocument(FPDF_DOCUMENT document)
             OpenDocuments--;
             break;
         }
-    if (EngineEnter()) {
-        if (!__builtin_setjmp(EngineTrapJump))
-            Z_pdfiumZ_FPDF_CloseDocument(&EngineModule, address);
-        else
-            EngineTrapped();
+    if (!ENGINE_ENTER_FAILS()) {
+        Z_pdfiumZ_FPDF_CloseDocument(&EngineModule, address);
         EngineLeave();
     }
 }
@@ -273,9 +272,9 @@ FPDF_EXPORT int FPDF_CALLCONV FPDF_GetPageCount(FPDF_DOCUMENT document)
 {
     uint32_t address;
     if (!FromHandle(document, &address)) return 0;
-    ENGINE_ENTER(0);
+    if (ENGINE_ENTER_FAILS()) return 0;
     int count = (int)Z_pdfiumZ_FPDF_GetPageCount(&EngineModule, address);
-    ENGINE_LEAVE();
+    EngineLeave();
     return count;
 }
 
@@ -284,14 +283,14 @@ FPDF_EXPORT int FPDF_CALLCONV FPDF_GetPageSizeByIndex(FPDF_DOCUMENT document, in
 {
     uint32_t address;
     if (!FromHandle(document, &address)) return 0;
-    ENGINE_ENTER(0);
+    if (ENGINE_ENTER_FAILS()) return 0;
     int ok = (int)Z_pdfiumZ_FPDF_GetPageSizeByIndex(&EngineModule, address, (uint32_t)page_index, width ? Scratch : 0,
                                                     height ? Scratch + 8 : 0);
     if (ok && width && height) {
         *width = LoadDouble(Scratch);
         *height = LoadDouble(Scratch + 8);
     }
-    ENGINE_LEAVE();
+    EngineLeave();
     return ok;
 }
 
@@ -301,9 +300,9 @@ FPDF_EXPORT FPDF_PAGE FPDF_CALLCONV FPDF_LoadPage(FPDF_DOCUMENT document, int pa
 {
     uint32_t address;
     if (!FromHandle(document, &address)) return NULL;
-    ENGINE_ENTER(NULL);
+    if (ENGINE_ENTER_FAILS()) return NULL;
     uint32_t page = Z_pdfiumZ_FPDF_LoadPage(&EngineModule, address, (uint32_t)page_index);
-    ENGINE_LEAVE();
+    EngineLeave();
     return (FPDF_PAGE)ToHandle(page);
 }
 
@@ -311,18 +310,18 @@ FPDF_EXPORT void FPDF_CALLCONV FPDF_ClosePage(FPDF_PAGE page)
 {
     uint32_t address;
     if (!FromHandle(page, &address)) return;
-    ENGINE_ENTER();
+    if (ENGINE_ENTER_FAILS()) return;
     Z_pdfiumZ_FPDF_ClosePage(&EngineModule, address);
-    ENGINE_LEAVE();
+    EngineLeave();
 }
 
 FPDF_EXPORT double FPDF_CALLCONV FPDF_GetPageWidth(FPDF_PAGE page)
 {
     uint32_t address;
     if (!FromHandle(page, &address)) return 0;
-    ENGINE_ENTER(0);
+    if (ENGINE_ENTER_FAILS()) return 0;
     double width = Z_pdfiumZ_FPDF_GetPageWidth(&EngineModule, address);
-    ENGINE_LEAVE();
+    EngineLeave();
     return width;
 }
 
@@ -330,9 +329,9 @@ FPDF_EXPORT double FPDF_CALLCONV FPDF_GetPageHeight(FPDF_PAGE page)
 {
     uint32_t address;
     if (!FromHandle(page, &address)) return 0;
-    ENGINE_ENTER(0);
+    if (ENGINE_ENTER_FAILS()) return 0;
     double height = Z_pdfiumZ_FPDF_GetPageHeight(&EngineModule, address);
-    ENGINE_LEAVE();
+    EngineLeave();
     return height;
 }
 
@@ -341,9 +340,9 @@ FPDF_EXPORT double FPDF_CALLCONV FPDF_GetPageHeight(FPDF_PAGE page)
 FPDF_EXPORT FPDF_BITMAP FPDF_CALLCONV FPDFBitmap_Create(int width, int height, int alpha)
 {
     if (!EnsureEngine()) return NULL;
-    ENGINE_ENTER(NULL);
+    if (ENGINE_ENTER_FAILS()) return NULL;
     uint32_t bitmap = Z_pdfiumZ_FPDFBitmap_Create(&EngineModule, (uint32_t)width, (uint32_t)height, (uint32_t)alpha);
-    ENGINE_LEAVE();
+    EngineLeave();
     if (bitmap) BitmapsAlive++;
     return (FPDF_BITMAP)ToHandle(bitmap);
 }
@@ -353,10 +352,10 @@ FPDF_EXPORT FPDF_BOOL FPDF_CALLCONV FPDFBitmap_FillRect(FPDF_BITMAP bitmap, int 
 {
     uint32_t address;
     if (!FromHandle(bitmap, &address)) return 0;
-    ENGINE_ENTER(0);
+    if (ENGINE_ENTER_FAILS()) return 0;
     FPDF_BOOL ok = (FPDF_BOOL)Z_pdfiumZ_FPDFBitmap_FillRect(&EngineModule, address, (uint32_t)left, (uint32_t)top,
                                                             (uint32_t)width, (uint32_t)height, (uint32_t)color);
-    ENGINE_LEAVE();
+    EngineLeave();
     return ok;
 }
 
@@ -366,9 +365,9 @@ FPDF_EXPORT void *FPDF_CALLCONV FPDFBitmap_GetBuffer(FPDF_BITMAP bitmap)
 {
     uint32_t address;
     if (!FromHandle(bitmap, &address)) return NULL;
-    ENGINE_ENTER(NULL);
+    if (ENGINE_ENTER_FAILS()) return NULL;
     uint32_t buffer = Z_pdfiumZ_FPDFBitmap_GetBuffer(&EngineModule, address);
-    ENGINE_LEAVE();
+    EngineLeave();
     return buffer && ModuleRange(buffer, 1) ? ModulePointer(buffer) : NULL;
 }
 
@@ -377,9 +376,9 @@ FPDF_EXPORT void *FPDF_CALLCONV FPDFBitmap_GetBuffer(FPDF_BITMAP bitmap)
     {                                                                                                                  \
         uint32_t address;                                                                                              \
         if (!FromHandle(bitmap, &address)) return 0;                                                                   \
-        ENGINE_ENTER(0);                                                                                               \
+        if (ENGINE_ENTER_FAILS()) return 0;                                                                            \
         int value = (int)Z_pdfiumZ_##name(&EngineModule, address);                                                     \
-        ENGINE_LEAVE();                                                                                                \
+        EngineLeave();                                                                                                 \
         return value;                                                                                                  \
     }
 
@@ -392,9 +391,9 @@ FPDF_EXPORT void FPDF_CALLCONV FPDFBitmap_Destroy(FPDF_BITMAP bitmap)
     uint32_t address;
     if (!FromHandle(bitmap, &address)) return;
     if (BitmapsAlive > 0) BitmapsAlive--;
-    ENGINE_ENTER();
+    if (ENGINE_ENTER_FAILS()) return;
     Z_pdfiumZ_FPDFBitmap_Destroy(&EngineModule, address);
-    ENGINE_LEAVE();
+    EngineLeave();
 }
 
 /* ---- Rendering ----------------------------------------------------------- */
@@ -404,10 +403,10 @@ FPDF_EXPORT void FPDF_CALLCONV FPDF_RenderPageBitmap(FPDF_BITMAP bitmap, FPDF_PA
 {
     uint32_t b, p;
     if (!FromHandle(bitmap, &b) || !FromHandle(page, &p)) return;
-    ENGINE_ENTER();
+    if (ENGINE_ENTER_FAILS()) return;
     Z_pdfiumZ_FPDF_RenderPageBitmap(&EngineModule, b, p, (uint32_t)start_x, (uint32_t)start_y, (uint32_t)size_x,
                                     (uint32_t)size_y, (uint32_t)rotate, (uint32_t)flags);
-    ENGINE_LEAVE();
+    EngineLeave();
 }
 
 /* The module's pause record points at this trampoline, which asks the
@@ -436,12 +435,12 @@ FPDF_EXPORT int FPDF_CALLCONV FPDF_RenderPageBitmap_Start(FPDF_BITMAP bitmap, FP
 {
     uint32_t b, p;
     if (!FromHandle(bitmap, &b) || !FromHandle(page, &p)) return FPDF_RENDER_FAILED;
-    ENGINE_ENTER(FPDF_RENDER_FAILED);
+    if (ENGINE_ENTER_FAILS()) return FPDF_RENDER_FAILED;
     int status = (int)Z_pdfiumZ_FPDF_RenderPageBitmap_Start(&EngineModule, b, p, (uint32_t)start_x, (uint32_t)start_y,
                                                             (uint32_t)size_x, (uint32_t)size_y, (uint32_t)rotate,
                                                             (uint32_t)flags, PauseRecord(pause));
     CurrentPause = NULL;
-    ENGINE_LEAVE();
+    EngineLeave();
     return status;
 }
 
@@ -449,10 +448,10 @@ FPDF_EXPORT int FPDF_CALLCONV FPDF_RenderPage_Continue(FPDF_PAGE page, IFSDK_PAU
 {
     uint32_t p;
     if (!FromHandle(page, &p)) return FPDF_RENDER_FAILED;
-    ENGINE_ENTER(FPDF_RENDER_FAILED);
+    if (ENGINE_ENTER_FAILS()) return FPDF_RENDER_FAILED;
     int status = (int)Z_pdfiumZ_FPDF_RenderPage_Continue(&EngineModule, p, PauseRecord(pause));
     CurrentPause = NULL;
-    ENGINE_LEAVE();
+    EngineLeave();
     return status;
 }
 
@@ -460,9 +459,9 @@ FPDF_EXPORT void FPDF_CALLCONV FPDF_RenderPage_Close(FPDF_PAGE page)
 {
     uint32_t p;
     if (!FromHandle(page, &p)) return;
-    ENGINE_ENTER();
+    if (ENGINE_ENTER_FAILS()) return;
     Z_pdfiumZ_FPDF_RenderPage_Close(&EngineModule, p);
-    ENGINE_LEAVE();
+    EngineLeave();
 }
 
 /* ---- Coordinates ----------------------------------------------------------- */
@@ -473,7 +472,7 @@ FPDF_EXPORT FPDF_BOOL FPDF_CALLCONV FPDF_DeviceToPage(FPDF_PAGE page, int start_
 {
     uint32_t p;
     if (!FromHandle(page, &p)) return 0;
-    ENGINE_ENTER(0);
+    if (ENGINE_ENTER_FAILS()) return 0;
     FPDF_BOOL ok = (FPDF_BOOL)Z_pdfiumZ_FPDF_DeviceToPage(
         &EngineModule, p, (uint32_t)start_x, (uint32_t)start_y, (uint32_t)size_x, (uint32_t)size_y, (uint32_t)rotate,
         (uint32_t)device_x, (uint32_t)device_y, page_x ? Scratch : 0, page_y ? Scratch + 8 : 0);
@@ -481,7 +480,7 @@ FPDF_EXPORT FPDF_BOOL FPDF_CALLCONV FPDF_DeviceToPage(FPDF_PAGE page, int start_
         *page_x = LoadDouble(Scratch);
         *page_y = LoadDouble(Scratch + 8);
     }
-    ENGINE_LEAVE();
+    EngineLeave();
     return ok;
 }
 
@@ -491,7 +490,7 @@ FPDF_EXPORT FPDF_BOOL FPDF_CALLCONV FPDF_PageToDevice(FPDF_PAGE page, int start_
 {
     uint32_t p;
     if (!FromHandle(page, &p)) return 0;
-    ENGINE_ENTER(0);
+    if (ENGINE_ENTER_FAILS()) return 0;
     FPDF_BOOL ok = (FPDF_BOOL)Z_pdfiumZ_FPDF_PageToDevice(&EngineModule, p, (uint32_t)start_x, (uint32_t)start_y,
                                                           (uint32_t)size_x, (uint32_t)size_y, (uint32_t)rotate, page_x,
                                                           page_y, device_x ? Scratch : 0, device_y ? Scratch + 4 : 0);
@@ -499,7 +498,7 @@ FPDF_EXPORT FPDF_BOOL FPDF_CALLCONV FPDF_PageToDevice(FPDF_PAGE page, int start_
         *device_x = LoadInt(Scratch);
         *device_y = LoadInt(Scratch + 4);
     }
-    ENGINE_LEAVE();
+    EngineLeave();
     return ok;
 }
 
@@ -509,9 +508,9 @@ FPDF_EXPORT FPDF_TEXTPAGE FPDF_CALLCONV FPDFText_LoadPage(FPDF_PAGE page)
 {
     uint32_t p;
     if (!FromHandle(page, &p)) return NULL;
-    ENGINE_ENTER(NULL);
+    if (ENGINE_ENTER_FAILS()) return NULL;
     uint32_t text = Z_pdfiumZ_FPDFText_LoadPage(&EngineModule, p);
-    ENGINE_LEAVE();
+    EngineLeave();
     return (FPDF_TEXTPAGE)ToHandle(text);
 }
 
@@ -519,18 +518,18 @@ FPDF_EXPORT void FPDF_CALLCONV FPDFText_ClosePage(FPDF_TEXTPAGE text_page)
 {
     uint32_t t;
     if (!FromHandle(text_page, &t)) return;
-    ENGINE_ENTER();
+    if (ENGINE_ENTER_FAILS()) return;
     Z_pdfiumZ_FPDFText_ClosePage(&EngineModule, t);
-    ENGINE_LEAVE();
+    EngineLeave();
 }
 
 FPDF_EXPORT int FPDF_CALLCONV FPDFText_CountChars(FPDF_TEXTPAGE text_page)
 {
     uint32_t t;
     if (!FromHandle(text_page, &t)) return -1;
-    ENGINE_ENTER(-1);
+    if (ENGINE_ENTER_FAILS()) return -1;
     int count = (int)Z_pdfiumZ_FPDFText_CountChars(&EngineModule, t);
-    ENGINE_LEAVE();
+    EngineLeave();
     return count;
 }
 
@@ -544,13 +543,13 @@ FPDF_EXPORT FPDF_SCHHANDLE FPDF_CALLCONV FPDFText_FindStart(FPDF_TEXTPAGE text_p
     if (!FromHandle(text_page, &t)) return NULL;
     if (findwhat)
         while (findwhat[length]) length++;
-    ENGINE_ENTER(NULL);
+    if (ENGINE_ENTER_FAILS()) return NULL;
     uint32_t what = findwhat ? CopyIn(findwhat, (length + 1) * sizeof(FPDF_WCHAR)) : 0;
     uint32_t search = 0;
     if (what || !findwhat)
         search = Z_pdfiumZ_FPDFText_FindStart(&EngineModule, t, what, (uint32_t)flags, (uint32_t)start_index);
     if (what) Z_pdfiumZ_free(&EngineModule, what);
-    ENGINE_LEAVE();
+    EngineLeave();
     return (FPDF_SCHHANDLE)ToHandle(search);
 }
 
@@ -559,9 +558,9 @@ FPDF_EXPORT FPDF_SCHHANDLE FPDF_CALLCONV FPDFText_FindStart(FPDF_TEXTPAGE text_p
     {                                                                                                                  \
         uint32_t s;                                                                                                    \
         if (!FromHandle(handle, &s)) return 0;                                                                         \
-        ENGINE_ENTER(0);                                                                                               \
+        if (ENGINE_ENTER_FAILS()) return 0;                                                                            \
         type value = (type)Z_pdfiumZ_##name(&EngineModule, s);                                                         \
-        ENGINE_LEAVE();                                                                                                \
+        EngineLeave();                                                                                                 \
         return value;                                                                                                  \
     }
 
@@ -574,18 +573,18 @@ FPDF_EXPORT void FPDF_CALLCONV FPDFText_FindClose(FPDF_SCHHANDLE handle)
 {
     uint32_t s;
     if (!FromHandle(handle, &s)) return;
-    ENGINE_ENTER();
+    if (ENGINE_ENTER_FAILS()) return;
     Z_pdfiumZ_FPDFText_FindClose(&EngineModule, s);
-    ENGINE_LEAVE();
+    EngineLeave();
 }
 
 FPDF_EXPORT int FPDF_CALLCONV FPDFText_CountRects(FPDF_TEXTPAGE text_page, int start_index, int count)
 {
     uint32_t t;
     if (!FromHandle(text_page, &t)) return 0;
-    ENGINE_ENTER(0);
+    if (ENGINE_ENTER_FAILS()) return 0;
     int rects = (int)Z_pdfiumZ_FPDFText_CountRects(&EngineModule, t, (uint32_t)start_index, (uint32_t)count);
-    ENGINE_LEAVE();
+    EngineLeave();
     return rects;
 }
 
@@ -594,7 +593,7 @@ FPDF_EXPORT FPDF_BOOL FPDF_CALLCONV FPDFText_GetRect(FPDF_TEXTPAGE text_page, in
 {
     uint32_t t;
     if (!FromHandle(text_page, &t)) return 0;
-    ENGINE_ENTER(0);
+    if (ENGINE_ENTER_FAILS()) return 0;
     FPDF_BOOL ok = (FPDF_BOOL)Z_pdfiumZ_FPDFText_GetRect(&EngineModule, t, (uint32_t)rect_index, left ? Scratch : 0,
                                                          top ? Scratch + 8 : 0, right ? Scratch + 16 : 0,
                                                          bottom ? Scratch + 24 : 0);
@@ -604,7 +603,7 @@ FPDF_EXPORT FPDF_BOOL FPDF_CALLCONV FPDFText_GetRect(FPDF_TEXTPAGE text_page, in
         *right = LoadDouble(Scratch + 16);
         *bottom = LoadDouble(Scratch + 24);
     }
-    ENGINE_LEAVE();
+    EngineLeave();
     return ok;
 }
 
@@ -614,9 +613,9 @@ FPDF_EXPORT FPDF_LINK FPDF_CALLCONV FPDFLink_GetLinkAtPoint(FPDF_PAGE page, doub
 {
     uint32_t p;
     if (!FromHandle(page, &p)) return NULL;
-    ENGINE_ENTER(NULL);
+    if (ENGINE_ENTER_FAILS()) return NULL;
     uint32_t link = Z_pdfiumZ_FPDFLink_GetLinkAtPoint(&EngineModule, p, x, y);
-    ENGINE_LEAVE();
+    EngineLeave();
     return (FPDF_LINK)ToHandle(link);
 }
 
@@ -624,9 +623,9 @@ FPDF_EXPORT FPDF_ACTION FPDF_CALLCONV FPDFLink_GetAction(FPDF_LINK link)
 {
     uint32_t l;
     if (!FromHandle(link, &l)) return NULL;
-    ENGINE_ENTER(NULL);
+    if (ENGINE_ENTER_FAILS()) return NULL;
     uint32_t action = Z_pdfiumZ_FPDFLink_GetAction(&EngineModule, l);
-    ENGINE_LEAVE();
+    EngineLeave();
     return (FPDF_ACTION)ToHandle(action);
 }
 
@@ -634,9 +633,9 @@ FPDF_EXPORT unsigned long FPDF_CALLCONV FPDFAction_GetType(FPDF_ACTION action)
 {
     uint32_t a;
     if (!FromHandle(action, &a)) return PDFACTION_UNSUPPORTED;
-    ENGINE_ENTER(PDFACTION_UNSUPPORTED);
+    if (ENGINE_ENTER_FAILS()) return PDFACTION_UNSUPPORTED;
     unsigned long type = Z_pdfiumZ_FPDFAction_GetType(&EngineModule, a);
-    ENGINE_LEAVE();
+    EngineLeave();
     return type;
 }
 
@@ -647,7 +646,7 @@ FPDF_EXPORT unsigned long FPDF_CALLCONV FPDFAction_GetURIPath(FPDF_DOCUMENT docu
 {
     uint32_t d, a;
     if (!FromHandle(document, &d) || !FromHandle(action, &a)) return 0;
-    ENGINE_ENTER(0);
+    if (ENGINE_ENTER_FAILS()) return 0;
     uint32_t length = Z_pdfiumZ_FPDFAction_GetURIPath(&EngineModule, d, a, 0, 0);
     if (length && buffer && buflen >= length) {
         uint32_t block = Z_pdfiumZ_malloc(&EngineModule, length);
@@ -662,41 +661,6 @@ FPDF_EXPORT unsigned long FPDF_CALLCONV FPDFAction_GetURIPath(FPDF_DOCUMENT docu
             length = 0;
         }
     }
-    ENGINE_LEAVE();
+    EngineLeave();
     return length;
-}
-
-/* ---- Test hooks -----------------------------------------------------------
-** Not part of PDFium's interface: they let tests see the linear memory's
-** size and force each kind of trap, to check that traps are contained. */
-
-FPDF_EXPORT unsigned long long FPDF_CALLCONV FolivexEngine_MemoryBytes(void)
-{
-    return EngineState == ENGINE_NONE ? 0 : EngineModule.w2c_memory.size;
-}
-
-/* kind 0: out-of-bounds load inside the module; 1: unreachable;
-** 2: call-depth exhaustion.  Returns 1 if the call came back normally. */
-FPDF_EXPORT int FPDF_CALLCONV FolivexEngine_ForceTrap(int kind)
-{
-    ENGINE_ENTER(0);
-    if (kind == 0) {
-        /* A bitmap "handle" near the top of the 32-bit space: the module reads
-    ** its fields far beyond the committed memory. */
-        Z_pdfiumZ_FPDFBitmap_GetWidth(&EngineModule, 0xfffffff0u);
-    } else if (kind == 1) {
-        wasm_rt_trap(WASM_RT_TRAP_UNREACHABLE);
-    } else {
-        wasm_rt_call_stack_depth = WASM_RT_MAX_CALL_STACK_DEPTH;
-        Z_pdfiumZ_FPDF_GetLastError(&EngineModule);
-    }
-    ENGINE_LEAVE();
-    return 1;
-}
-
-/* Nonzero when traps from bad memory accesses come from guard pages rather
-** than explicit bounds checks. */
-FPDF_EXPORT int FPDF_CALLCONV FolivexEngine_UsesGuardPages(void)
-{
-    return WASM_RT_MEMCHECK_SIGNAL_HANDLER && EngineFaultHandlerInstalled();
 }

@@ -53,24 +53,33 @@ static int FaultHandlerInstalled;
 
 /* ---- Traps ---------------------------------------------------------- */
 
+/* Leaves the module's state as a trap left it: unusable.  The instance is
+** kept so that handles stay recognisable until their owners close them. */
+static void MarkTrapped(void)
+{
+    EngineDepth = 0;
+    InvokeTop = NULL;
+    wasm_rt_call_stack_depth = 0;
+    EngineState = ENGINE_FAILED;
+}
+
+/* Lands at `place`, armed by __builtin_setjmp in a frame still running.  A
+** function of its own, marked noreturn, so that AddressSanitizer builds
+** clear the shadow of the frames it skips. */
+static __attribute__((noreturn, noinline)) void JumpTo(void **place)
+{
+    __builtin_longjmp(place, 1);
+}
+
 /* Called by the runtime for every trap, and by the fault handler.  Control
 ** returns to the __builtin_setjmp of the exported function that entered the
 ** module; with no call in progress there is nothing safe to return to. */
 void EngineTrap(int code)
 {
     (void)code;
-    if (EngineDepth > 0) __builtin_longjmp(EngineTrapJump, 1);
-    abort();
-}
-
-/* Leaves the module's state as a trap left it: unusable.  The instance is
-** kept so that handles stay recognisable until their owners close them. */
-void EngineTrapped(void)
-{
-    EngineDepth = 0;
-    InvokeTop = NULL;
-    wasm_rt_call_stack_depth = 0;
-    EngineState = ENGINE_FAILED;
+    if (EngineDepth == 0) abort();
+    MarkTrapped();
+    JumpTo(EngineTrapJump);
 }
 
 /* The fault handler redirects the faulting thread here, out of the
@@ -204,10 +213,7 @@ int EngineStart(void)
     memset(&EngineModule, 0, sizeof EngineModule);
     EngineGeneration++;
     EngineDepth = 1;
-    if (__builtin_setjmp(EngineTrapJump)) {
-        EngineTrapped();
-        return 0;
-    }
+    if (__builtin_setjmp(EngineTrapJump)) return 0;
     Z_pdfium_instantiate(&EngineModule, NULL, NULL);
     EngineState = ENGINE_FAILED; /* until the constructors have run */
     EngineGetBlockIndex = AddHostFunction(TypeIIIII, (wasm_rt_function_ptr_t)HostGetBlock);
@@ -226,8 +232,6 @@ static void ReleaseInstance(int keepMemory)
     if (!keepMemory) wasm_rt_free_memory(&EngineModule.w2c_memory);
     memset(&EngineModule, 0, sizeof EngineModule);
 }
-
-extern int EngineBitmapsAlive(void);
 
 void EngineStop(void)
 {
@@ -294,7 +298,8 @@ static wasm_rt_funcref_t *TableEntry(uint32_t index, uint32_t type)
 #define P2 P1, uint32_t a2
 #define P3 P2, uint32_t a3
 #define P4 P3, uint32_t a4
-#define P9 P4, uint32_t a5, uint32_t a6, uint32_t a7, uint32_t a8, uint32_t a9
+#define P5 P4, uint32_t a5
+#define P9 P5, uint32_t a6, uint32_t a7, uint32_t a8, uint32_t a9
 #define T1 , uint32_t
 #define T2 T1, uint32_t
 #define T3 T2, uint32_t
@@ -327,7 +332,7 @@ void Z_envZ__emscripten_throw_longjmp(struct Z_env_instance_t *env)
 {
     (void)env;
     if (!InvokeTop) wasm_rt_trap(WASM_RT_TRAP_UNREACHABLE);
-    __builtin_longjmp(InvokeTop->jump, 1);
+    JumpTo(InvokeTop->jump);
 }
 
 /* ---- Memory ---------------------------------------------------------- */
@@ -464,86 +469,37 @@ void Z_envZ__localtime_js(struct Z_env_instance_t *env, uint32_t low, uint32_t h
 #define WASI_ENOSYS    52
 #define WASI_EFAULT    21
 
-uint32_t Z_envZ___syscall_openat(struct Z_env_instance_t *e, uint32_t a, uint32_t b, uint32_t c, uint32_t d)
-{
-    (void)e, (void)a, (void)b, (void)c, (void)d;
-    return SYSCALL_ENOSYS;
-}
-uint32_t Z_envZ___syscall_fcntl64(struct Z_env_instance_t *e, uint32_t a, uint32_t b, uint32_t c)
-{
-    (void)e, (void)a, (void)b, (void)c;
-    return SYSCALL_ENOSYS;
-}
-uint32_t Z_envZ___syscall_ioctl(struct Z_env_instance_t *e, uint32_t a, uint32_t b, uint32_t c)
-{
-    (void)e, (void)a, (void)b, (void)c;
-    return SYSCALL_ENOSYS;
-}
-uint32_t Z_envZ___syscall_fstat64(struct Z_env_instance_t *e, uint32_t a, uint32_t b)
-{
-    (void)e, (void)a, (void)b;
-    return SYSCALL_ENOSYS;
-}
-uint32_t Z_envZ___syscall_stat64(struct Z_env_instance_t *e, uint32_t a, uint32_t b)
-{
-    (void)e, (void)a, (void)b;
-    return SYSCALL_ENOSYS;
-}
-uint32_t Z_envZ___syscall_newfstatat(struct Z_env_instance_t *e, uint32_t a, uint32_t b, uint32_t c, uint32_t d)
-{
-    (void)e, (void)a, (void)b, (void)c, (void)d;
-    return SYSCALL_ENOSYS;
-}
-uint32_t Z_envZ___syscall_lstat64(struct Z_env_instance_t *e, uint32_t a, uint32_t b)
-{
-    (void)e, (void)a, (void)b;
-    return SYSCALL_ENOSYS;
-}
-uint32_t Z_envZ___syscall_getdents64(struct Z_env_instance_t *e, uint32_t a, uint32_t b, uint32_t c)
-{
-    (void)e, (void)a, (void)b, (void)c;
-    return SYSCALL_ENOSYS;
-}
-uint32_t Z_envZ___syscall_unlinkat(struct Z_env_instance_t *e, uint32_t a, uint32_t b, uint32_t c)
-{
-    (void)e, (void)a, (void)b, (void)c;
-    return SYSCALL_ENOSYS;
-}
-uint32_t Z_envZ___syscall_rmdir(struct Z_env_instance_t *e, uint32_t a)
-{
-    (void)e, (void)a;
-    return SYSCALL_ENOSYS;
-}
-uint32_t Z_envZ___syscall_ftruncate64(struct Z_env_instance_t *e, uint32_t a, uint32_t b, uint32_t c)
-{
-    (void)e, (void)a, (void)b, (void)c;
-    return SYSCALL_ENOSYS;
-}
+/* A system call or WASI function the module may make and this host does
+** not offer: it fails with `error` and touches nothing. */
+#define DEFINE_UNSUPPORTED(module, name, error, params)                                                                \
+    uint32_t Z_##module##Z_##name(struct Z_##module##_instance_t *instance params)                                     \
+    {                                                                                                                  \
+        (void)instance;                                                                                                \
+        return error;                                                                                                  \
+    }
 
-uint32_t Z_wasi_snapshot_preview1Z_fd_close(struct Z_wasi_snapshot_preview1_instance_t *w, uint32_t fd)
-{
-    (void)w, (void)fd;
-    return WASI_ENOSYS;
-}
-uint32_t Z_wasi_snapshot_preview1Z_fd_read(struct Z_wasi_snapshot_preview1_instance_t *w, uint32_t a, uint32_t b,
-                                           uint32_t c, uint32_t d)
-{
-    (void)w, (void)a, (void)b, (void)c, (void)d;
-    return WASI_ENOSYS;
-}
-uint32_t Z_wasi_snapshot_preview1Z_fd_seek(struct Z_wasi_snapshot_preview1_instance_t *w, uint32_t a, uint32_t b,
-                                           uint32_t c, uint32_t d, uint32_t e)
-{
-    (void)w, (void)a, (void)b, (void)c, (void)d, (void)e;
-    return WASI_ENOSYS;
-}
-uint32_t Z_wasi_snapshot_preview1Z_fd_sync(struct Z_wasi_snapshot_preview1_instance_t *w, uint32_t fd)
-{
-    (void)w, (void)fd;
-    return WASI_ENOSYS;
-}
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-parameter"
+DEFINE_UNSUPPORTED(env, __syscall_openat, SYSCALL_ENOSYS, P4)
+DEFINE_UNSUPPORTED(env, __syscall_fcntl64, SYSCALL_ENOSYS, P3)
+DEFINE_UNSUPPORTED(env, __syscall_ioctl, SYSCALL_ENOSYS, P3)
+DEFINE_UNSUPPORTED(env, __syscall_fstat64, SYSCALL_ENOSYS, P2)
+DEFINE_UNSUPPORTED(env, __syscall_stat64, SYSCALL_ENOSYS, P2)
+DEFINE_UNSUPPORTED(env, __syscall_newfstatat, SYSCALL_ENOSYS, P4)
+DEFINE_UNSUPPORTED(env, __syscall_lstat64, SYSCALL_ENOSYS, P2)
+DEFINE_UNSUPPORTED(env, __syscall_getdents64, SYSCALL_ENOSYS, P3)
+DEFINE_UNSUPPORTED(env, __syscall_unlinkat, SYSCALL_ENOSYS, P3)
+DEFINE_UNSUPPORTED(env, __syscall_rmdir, SYSCALL_ENOSYS, P1)
+DEFINE_UNSUPPORTED(env, __syscall_ftruncate64, SYSCALL_ENOSYS, P3)
+DEFINE_UNSUPPORTED(wasi_snapshot_preview1, fd_close, WASI_ENOSYS, P1)
+DEFINE_UNSUPPORTED(wasi_snapshot_preview1, fd_read, WASI_ENOSYS, P4)
+DEFINE_UNSUPPORTED(wasi_snapshot_preview1, fd_seek, WASI_ENOSYS, P5)
+DEFINE_UNSUPPORTED(wasi_snapshot_preview1, fd_sync, WASI_ENOSYS, P1)
+/* An empty environment: nothing to copy out. */
+DEFINE_UNSUPPORTED(wasi_snapshot_preview1, environ_get, 0, P2)
+#pragma GCC diagnostic pop
 
-/* An empty environment. */
+/* An empty environment: no variables, no bytes. */
 uint32_t Z_wasi_snapshot_preview1Z_environ_sizes_get(struct Z_wasi_snapshot_preview1_instance_t *w, uint32_t count,
                                                      uint32_t size)
 {
@@ -551,11 +507,6 @@ uint32_t Z_wasi_snapshot_preview1Z_environ_sizes_get(struct Z_wasi_snapshot_prev
     if (!ModuleRange(count, 4) || !ModuleRange(size, 4)) return WASI_EFAULT;
     Store32(count, 0);
     Store32(size, 0);
-    return 0;
-}
-uint32_t Z_wasi_snapshot_preview1Z_environ_get(struct Z_wasi_snapshot_preview1_instance_t *w, uint32_t a, uint32_t b)
-{
-    (void)w, (void)a, (void)b;
     return 0;
 }
 

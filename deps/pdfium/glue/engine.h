@@ -26,29 +26,47 @@
 /* Bytes of address space reserved for the linear memory by the runtime. */
 #define ENGINE_RESERVATION 0x200000000ull
 
-extern Z_pdfium_instance_t EngineModule;
-extern int EngineState;
-extern int EngineDepth;
-extern uint32_t EngineGeneration;
-extern void *EngineTrapJump[5];
-extern uint32_t EngineGetBlockIndex; /* table slot of HostGetBlock */
-extern uint32_t EnginePauseIndex;    /* table slot of HostNeedToPauseNow */
+extern Z_pdfium_instance_t EngineModule; /* the instance, zero when none */
+extern int EngineState;                  /* ENGINE_NONE, _READY or _FAILED */
+extern int EngineDepth;                  /* 1 while the module runs */
+extern uint32_t EngineGeneration;        /* counts instances; tags handles */
+extern void *EngineTrapJump[5];          /* where a trap lands */
+extern uint32_t EngineGetBlockIndex;     /* table slot of HostGetBlock */
+extern uint32_t EnginePauseIndex;        /* table slot of HostNeedToPauseNow */
 
-/* Unwinds to the innermost EngineEnter; never returns. */
+/* Ends the module call in progress after a trap (code is a wasm_rt_trap_t):
+** marks the instance failed and returns through the ENGINE_ENTER_FAILS of
+** the exported function that entered the module.  Aborts the process when
+** no call is in progress, since there is then nothing safe to return to. */
 __attribute__((noreturn)) void EngineTrap(int code);
 
+/* Makes a fresh instance (the previous one must be stopped) and runs the
+** module's constructors.  Returns nonzero when the engine is ready; 0 when
+** the address space cannot be reserved or the constructors trapped. */
 int EngineStart(void);
+
+/* Releases the instance in any state; its memory stays mapped while the
+** caller holds bitmaps, whose buffers point into it.  Safe to call twice. */
 void EngineStop(void);
-void EngineTrapped(void);
+
+/* Nonzero when the guard-page fault handler is installed (after the first
+** EngineStart of the process). */
 int EngineFaultHandlerInstalled(void);
 
-/* Host functions the module calls through its function table. */
+/* Nonzero while the caller holds bitmaps (api.c), read by EngineStop. */
+int EngineBitmapsAlive(void);
+
+/* Host functions the module calls through its function table, at the slots
+** EngineStart gives them.  HostGetBlock copies `size` bytes at `position` of
+** document source `param` into module memory at `buffer`: 1 when done, 0
+** when the source or either range is wrong.  HostNeedToPauseNow asks the
+** IFSDK_PAUSE of the progressive render in progress: 1 to pause. */
 uint32_t HostGetBlock(void *instance, uint32_t param, uint32_t position, uint32_t buffer, uint32_t size);
 uint32_t HostNeedToPauseNow(void *instance, uint32_t pause);
 
-/* Marks the start of a call into the module: fails when the engine is not
-** usable or when the module is already running (a call from inside a
-** callback).  The caller then arms EngineTrapJump with __builtin_setjmp. */
+/* Marks the start of a call into the module: 0, with nothing changed, when
+** the engine is not ready or the module is already running (a call from
+** inside one of its callbacks).  Use through ENGINE_ENTER_FAILS. */
 static inline int EngineEnter(void)
 {
     if (EngineState != ENGINE_READY || EngineDepth != 0) return 0;
@@ -56,24 +74,20 @@ static inline int EngineEnter(void)
     return 1;
 }
 
+/* Marks the end of a call into the module that did not trap. */
 static inline void EngineLeave(void)
 {
     EngineDepth = 0;
 }
 
-/* Opens a guarded call: returns `failure` from the enclosing function if the
-** engine cannot be entered or if the module traps before ENGINE_LEAVE. */
-#define ENGINE_ENTER(failure)                                                                                          \
-    do {                                                                                                               \
-        if (!EngineEnter()) return failure;                                                                            \
-        if (__builtin_setjmp(EngineTrapJump)) {                                                                        \
-            EngineTrapped();                                                                                           \
-            return failure;                                                                                            \
-        }                                                                                                              \
-    } while (0)
-#define ENGINE_LEAVE() EngineLeave()
+/* Enters the module for one exported call; the caller returns its failure
+** value when this is nonzero, which happens twice over: at once when the
+** engine cannot be entered, and later, with the instance marked failed,
+** when the module traps before EngineLeave and control lands back here.
+** A macro because the landing place must be the caller's own frame. */
+#define ENGINE_ENTER_FAILS() (!EngineEnter() || __builtin_setjmp(EngineTrapJump))
 
-/* Linear memory helpers. */
+/* Host address of a module address; check the range with ModuleRange. */
 static inline uint8_t *ModulePointer(uint32_t address)
 {
     return EngineModule.w2c_memory.data + address;
