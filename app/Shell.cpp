@@ -16,6 +16,7 @@ WNDPROC SearchEditPreviousProc;
 HWND ThumbsWindow;
 HWND AboutWindow;
 int (*CommandKeyHook)(int vk);
+DWORD LastInputTime;
 
 int ScaleDpi(int value)
 {

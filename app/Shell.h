@@ -32,6 +32,10 @@ extern WNDPROC SearchEditPreviousProc;
 extern HWND ThumbsWindow;
 extern HWND AboutWindow;
 
+// GetTickCount() when the message loop last took a keyboard or mouse
+// message: idle work that cannot be interrupted waits for a lull after it.
+extern DWORD LastInputTime;
+
 // The global command keys (HandleCommandKey of the main window), for the
 // windows below it that offer every key there first: 1 when the key was a
 // command and has been carried out. Set at start-up.

@@ -176,6 +176,10 @@ void RunMessageLoop(void)
         } else if (msg.message == WM_QUIT) {
             return;
         }
+        if ((msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) ||
+            (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST)) {
+            LastInputTime = GetTickCount();
+        }
         if (AboutWindow && IsDialogMessageW(AboutWindow, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);

@@ -19,6 +19,11 @@ typedef uintptr_t ThumbSlot;
 // Live miniature bitmaps kept at most; the farthest from view go first.
 #define MAX_THUMB_BITMAPS 160
 
+// A new PDF miniature waits until the user's input has paused this long
+// (milliseconds), and the panel's timer of that id wakes the loop for it.
+#define THUMB_INPUT_LULL 200
+#define THUMB_LULL_TIMER 1
+
 // The column never grows beyond this many pixels, so item positions, the
 // scroll position and the scroll bar stay inside 32-bit arithmetic; pages
 // past it get no miniature.

@@ -318,6 +318,10 @@ LRESULT CALLBACK ThumbsWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     }
     case WM_ERASEBKGND:
         return 1;
+    case WM_TIMER:
+        // The lull has come: the idle step that follows starts the next page.
+        KillTimer(hwnd, wParam);
+        return 0;
     case WM_VSCROLL:
         OnThumbsScroll(LOWORD(wParam));
         return 0;

@@ -110,10 +110,26 @@ static int StartPdfThumb(int page)
     return FPDF_RenderPageBitmap_Start(bitmap, pdfPage, 0, 0, w, h, 0, FPDF_ANNOT, &ThumbRender.pause);
 }
 
+// Milliseconds until the user's input has paused for THUMB_INPUT_LULL.
+static DWORD InputLullRemaining(void)
+{
+    DWORD since = GetTickCount() - LastInputTime;
+    return since < THUMB_INPUT_LULL ? THUMB_INPUT_LULL - since : 0;
+}
+
+// Loading a page cannot be interrupted, and a heavy one takes many
+// milliseconds: a key pressed meanwhile would wait for it. So a new page is
+// started only in a lull of the user's input; the render itself yields at
+// once and goes on whenever the queue is empty.
 static int PdfThumbStep(void)
 {
     int status;
     if (ThumbRender.page < 0) {
+        DWORD lull = InputLullRemaining();
+        if (lull) {
+            if (ThumbsWindow) SetTimer(ThumbsWindow, THUMB_LULL_TIMER, lull, NULL);
+            return 0;
+        }
         int page = NextThumbToRender();
         if (page < 0) return 0;
         status = StartPdfThumb(page);
