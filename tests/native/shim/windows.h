@@ -30,10 +30,7 @@ typedef const char *LPCSTR;
 #define HEAP_ZERO_MEMORY 0x00000008
 
 // The process heap is the C heap; the handle is only a token.
-static inline HANDLE GetProcessHeap(void)
-{
-    return (HANDLE)1;
-}
+#define GetProcessHeap() ((HANDLE)1)
 
 static inline void *HeapAlloc(HANDLE, DWORD flags, SIZE_T bytes)
 {
@@ -65,10 +62,7 @@ static inline uint16_t ShimLowerUnit(uint16_t u)
 }
 
 // Only the single-character form: a "pointer" whose value is the character.
-static inline LPWSTR CharLowerW(LPWSTR unit)
-{
-    return (LPWSTR)(uintptr_t)ShimLowerUnit((uint16_t)(uintptr_t)unit);
-}
+#define CharLowerW(unit) ((LPWSTR)(uintptr_t)ShimLowerUnit((uint16_t)(uintptr_t)(unit)))
 
 static inline int lstrcmpiW(LPCWSTR a, LPCWSTR b)
 {
@@ -123,48 +117,37 @@ static inline uint32_t ShimDecodeUtf8(const uint8_t *s, int n, int *i)
 static inline int MultiByteToWideChar(UINT codePage, DWORD, LPCSTR source, int length, LPWSTR dest, int room)
 {
     const uint8_t *s = (const uint8_t *)source;
+    if (codePage != 437 && codePage != 65001) return 0;
     int out = 0;
     for (int i = 0; i < length;) {
-        uint32_t cp = codePage == 437 ? (s[i] < 0x80 ? s[i] : ShimCodePage437[s[i] - 0x80]) : 0;
-        if (codePage == 437)
-            i++;
-        else if (codePage == 65001)
-            cp = ShimDecodeUtf8(s, length, &i);
-        else
-            return 0;
-        int units = cp >= 0x10000 ? 2 : 1;
-        if (room > 0) {
-            if (out + units > room) return 0;
-            if (units == 2) {
-                dest[out] = (wchar_t)(0xD800 + ((cp - 0x10000) >> 10));
-                dest[out + 1] = (wchar_t)(0xDC00 + ((cp - 0x10000) & 0x3FF));
-            } else {
-                dest[out] = (wchar_t)cp;
-            }
-        }
-        out += units;
+        uint32_t cp = codePage == 65001 ? ShimDecodeUtf8(s, length, &i)
+                      : s[i] < 0x80     ? s[i++]
+                                        : ShimCodePage437[s[i++] - 0x80];
+        wchar_t units[2] = {(wchar_t)cp, 0};
+        int n = cp >= 0x10000 ? 2 : 1;
+        if (n == 2) units[0] = (wchar_t)(0xD800 + ((cp - 0x10000) >> 10)), units[1] = (wchar_t)(0xDC00 + (cp & 0x3FF));
+        if (room > 0 && out + n > room) return 0;
+        for (int k = 0; room > 0 && k < n; k++) dest[out + k] = units[k];
+        out += n;
     }
     return out;
 }
 
-
 // The RAR reader builds here too, without its library: no module path and
-// no unrar.dll, so a RAR archive reports the library missing. The lock is
-// a no-op: the native tests run on one thread.
+// no unrar.dll, so a RAR archive reports the library missing. The lock does
+// nothing: the native tests run on one thread.
+#define CALLBACK
+#define WINAPI
 typedef intptr_t LPARAM;
 typedef void *HMODULE;
 typedef void (*FARPROC)(void);
-#define CALLBACK
-#define WINAPI
-typedef struct {
-    void *Ptr;
-} SRWLOCK;
-#define SRWLOCK_INIT {0}
-static inline void AcquireSRWLockExclusive(SRWLOCK *) {}
-static inline void ReleaseSRWLockExclusive(SRWLOCK *) {}
-static inline DWORD GetModuleFileNameW(HMODULE, LPWSTR, DWORD) { return 0; }
-static inline HMODULE LoadLibraryW(LPCWSTR) { return 0; }
-static inline FARPROC GetProcAddress(HMODULE, LPCSTR) { return 0; }
+typedef int SRWLOCK;
+#define SRWLOCK_INIT                            0
+#define AcquireSRWLockExclusive(lock)           ((void)(lock))
+#define ReleaseSRWLockExclusive(lock)           ((void)(lock))
+#define GetModuleFileNameW(module, path, units) ((DWORD)0)
+#define LoadLibraryW(path)                      ((HMODULE)0)
+#define GetProcAddress(module, name)            ((FARPROC)0)
 static inline LPWSTR lstrcpynW(LPWSTR to, LPCWSTR from, int units)
 {
     int i = 0;
