@@ -161,12 +161,19 @@ testing::AssertionResult WaitForTitle(App *app, const std::wstring &title)
     return testing::AssertionFailure() << "the title is \"" << TextOf(app->main) << "\", not \"" << title << "\"";
 }
 
-std::wstring CloseMessageBox(App *app)
+HWND WaitForWindow(App *app, const wchar_t *className, DWORD timeoutMs)
 {
-    HWND box = nullptr;
-    if (!WaitUntil([&] { return (box = TopWindow(L"#32770", app->pid)) != nullptr; })) return L"(no message box)";
+    HWND window = nullptr;
+    WaitUntil([&] { return (window = TopWindow(className, app->pid)) != nullptr; }, timeoutMs);
+    return window;
+}
+
+std::wstring CloseMessageBox(App *app, int button)
+{
+    HWND box = WaitForWindow(app, L"#32770");
+    if (!box) return L"(no message box)";
     std::wstring text = TextOf(GetDlgItem(box, 0xFFFF)); // the static control that holds the text
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    PostMessageW(box, WM_COMMAND, button, 0);
     WaitUntil([&] { return !IsWindow(box); });
     return text;
 }
@@ -200,6 +207,20 @@ void Key(App *app, WORD vk, bool ctrl)
         input.ki.dwFlags = (i < 2 ? 0 : KEYEVENTF_KEYUP) | (keys[i] == VK_NEXT ? KEYEVENTF_EXTENDEDKEY : 0);
         if (keys[i]) SendInput(1, &input, sizeof input);
     }
+    Settle(app);
+}
+
+void Type(App *app, const std::wstring &text)
+{
+    BringToFront(app);
+    for (wchar_t c : text)
+        for (DWORD up : {0, KEYEVENTF_KEYUP}) {
+            INPUT input = {};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wScan = c;
+            input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+            SendInput(1, &input, sizeof input);
+        }
     Settle(app);
 }
 
@@ -240,13 +261,13 @@ void Drag(App *app, POINT from, POINT to)
     Gesture(app, from, to, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
 }
 
-static Shot CaptureView(App *app)
+static Shot Capture(HWND window)
 {
     Shot shot;
     RECT client = {};
     POINT origin = {0, 0};
-    GetClientRect(app->view, &client);
-    ClientToScreen(app->view, &origin);
+    GetClientRect(window, &client);
+    ClientToScreen(window, &origin);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = client.right;
@@ -272,14 +293,15 @@ static Shot CaptureView(App *app)
 }
 
 // Painting has finished when two captures in a row agree.
-Shot StillView(App *app)
+Shot StillView(App *app, HWND window)
 {
     Settle(app);
-    Shot shot = CaptureView(app), previous;
+    window = window ? window : app->view;
+    Shot shot = Capture(window), previous;
     for (int i = 0; i < 50 && (shot.pixels != previous.pixels || shot.pixels.empty()); i++) {
         Sleep(100);
         previous = shot;
-        shot = CaptureView(app);
+        shot = Capture(window);
     }
     if (shot.pixels.empty()) shot = {1, 1, {0}}; // nothing captured: a black dot fails every check
     return shot;
@@ -290,11 +312,23 @@ std::wstring Fixture(const wchar_t *name)
     return Environment(L"FOLIVEX_FIXTURES") + L"\\" + name;
 }
 
+DWORD Setting(const wchar_t *name)
+{
+    DWORD value = 0, size = sizeof value;
+    if (RegGetValueW(HKEY_CURRENT_USER, SETTINGS_KEY, name, RRF_RT_REG_DWORD, nullptr, &value, &size))
+        return NO_SETTING;
+    return value;
+}
+
+void SetSetting(const wchar_t *name, DWORD value)
+{
+    RegSetKeyValueW(HKEY_CURRENT_USER, SETTINGS_KEY, name, REG_DWORD, &value, sizeof value);
+}
+
 void ProgramTest::SetUp()
 {
-    DWORD hide = 1;
     RegDeleteTreeW(HKEY_CURRENT_USER, SETTINGS_KEY);
-    RegSetKeyValueW(HKEY_CURRENT_USER, SETTINGS_KEY, L"HideAboutOnStartup", REG_DWORD, &hide, sizeof hide);
+    SetSetting(L"HideAboutOnStartup", 1);
 }
 
 void ProgramTest::TearDown()

@@ -30,16 +30,21 @@ DWORD StopApp(App *app, DWORD waitMs = 0);
 bool WaitUntil(const std::function<bool()> &done, DWORD timeoutMs = 10000);
 std::wstring TextOf(HWND hwnd);
 testing::AssertionResult WaitForTitle(App *app, const std::wstring &title);
-// The text of the program's message box, which is then closed with OK.
-std::wstring CloseMessageBox(App *app);
+// A visible top-level window of the program of the class ("#32770": dialogs
+// and message boxes) once one shows; null after timeoutMs.
+HWND WaitForWindow(App *app, const wchar_t *className, DWORD timeoutMs = 10000);
+// The text of the program's message box, which is then closed with the button.
+std::wstring CloseMessageBox(App *app, int button = IDOK);
 
 // Input to the program, made active first; points are in view coordinates.
 void Key(App *app, WORD vk, bool ctrl = false);
+void Type(App *app, const std::wstring &text); // characters, whatever the keyboard
 void MoveMouse(App *app, POINT p);
 void Drag(App *app, POINT from, POINT to); // a click when from is to
 
-// The view as shown on screen once painting has finished: pixels 0x00RRGGBB,
-// rows top-down.
+// The client area of the view (or of another window of the program) as
+// shown on screen once painting has finished: pixels 0x00RRGGBB, rows
+// top-down.
 struct Shot {
     int width = 0, height = 0;
     std::vector<uint32_t> pixels;
@@ -56,11 +61,16 @@ struct Shot {
         return n;
     }
 };
-Shot StillView(App *app);
+Shot StillView(App *app, HWND window = nullptr);
 const uint32_t STRIP_GREY = 0x808080, WHITE = 0xFFFFFF;
 
 std::wstring Environment(const wchar_t *name);
 std::wstring Fixture(const wchar_t *name);
+
+// The program's settings, DWORD values under HKCU\Software\Folivex.
+const DWORD NO_SETTING = ~0u;
+DWORD Setting(const wchar_t *name); // NO_SETTING when absent
+void SetSetting(const wchar_t *name, DWORD value);
 
 // Each test starts with the settings cleared and the About window off (it
 // would cover the view), and leaves no program running nor settings behind.

@@ -1,101 +1,72 @@
-// The real program's thumbnail panel: shown by default at the left, filled
-// with miniatures while idle, the current page framed, a click jumping to
-// a page, F4 hiding and showing it and remembering the choice.
-#include <gtest/gtest.h>
+// The real program's thumbnail panel: shown at the left by default, filled
+// with miniatures while idle, the current page framed, a click jumping to a
+// page, F4 hiding and showing it and storing the choice.
+#include "tests/e2e/Driver.h"
 
-#include "tests/e2e/ProgramTest.h"
-
-namespace
-{
-
-const uint32_t kBackground = 0x4A4D55;
-const uint32_t kFrame = 0x5B84E8;
+const uint32_t BACKGROUND = 0x4A4D55, FRAME = 0x5B84E8;
 
 class Thumbs : public ProgramTest
 {
   protected:
     HWND panel = nullptr;
-    Screenshot shot;
-    std::vector<std::pair<int, int>> items; // rows [top, bottom) of each miniature
+    Shot shot;
+    std::vector<int> tops, bottoms; // the rows of each miniature
     int frameTop = -1;
 
-    void Start(const wchar_t *name, const std::wstring &title)
-    {
-        ASSERT_TRUE(StartApp(&app, Quoted(FixturePath(name))));
-        ASSERT_TRUE(WaitForTitle(app.main, title, 10000)) << WindowTitle(app.main);
-        panel = FindWindowExW(app.main, nullptr, L"FolivexThumbs", nullptr);
-        ASSERT_TRUE(panel && IsWindowVisible(panel));
-    }
     // Miniatures are the runs of the column, left of the centred page
     // numbers, that are neither background nor frame.
     void Look()
     {
-        Settle(&app);
-        CaptureClient(panel, &shot);
-        items.clear();
-        frameTop = -1;
+        shot = StillView(&app, panel);
+        tops.clear(), bottoms.clear(), frameTop = -1;
         for (int y = 0; y < shot.height; y++) {
-            uint32_t c = shot.At(22, y);
-            if (frameTop < 0 && shot.At(9, y) == kFrame) frameTop = y;
-            if (c == kBackground || c == kFrame) continue;
-            if (items.empty() || items.back().second != y) items.push_back({y, y});
-            items.back().second = y + 1;
+            if (frameTop < 0 && shot.At(9, y) == FRAME) frameTop = y;
+            if (shot.At(22, y) == BACKGROUND || shot.At(22, y) == FRAME) continue;
+            if (bottoms.empty() || bottoms.back() != y) tops.push_back(y), bottoms.push_back(y);
+            bottoms.back() = y + 1;
         }
     }
-    // Once idle time has had a chance to fill in the first miniature.
+    // Once idle time has drawn the first miniature of the document.
     template <typename Test>
-    bool FirstMiniatureShows(Test test)
+    bool FirstMiniatureShows(const wchar_t *document, Test test)
     {
-        for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(100)) {
-            Look();
-            if (!items.empty() && shot.Count(12, items[0].first, 108, items[0].second, test) > 50) return true;
-        }
-        SaveTestShot(shot, L"thumbs-blank");
-        return false;
-    }
-    static RECT Box(HWND hwnd)
-    {
-        RECT r;
-        GetWindowRect(hwnd, &r);
-        return r;
+        auto drawn = [&] { return Look(), !tops.empty() && shot.Count(12, tops[0], 108, bottoms[0], test) > 50; };
+        StartApp(&app, Fixture(document));
+        return (panel = FindWindowExW(app.main, nullptr, L"FolivexThumbs", nullptr)) && WaitUntil(drawn);
     }
 };
 
 TEST_F(Thumbs, PanelFillsInFollowsThePageJumpsAndToggles)
 {
-    Start(L"report.pdf", L"report.pdf - 1/10 - Folivex");
-    EXPECT_EQ(Box(panel).right, Box(app.view).left) << "the panel at the left of the view";
-    // The miniatures carry the pages' dark text, the column its background.
-    ASSERT_TRUE(FirstMiniatureShows([](uint32_t c) { return Red(c) < 160; }));
-    EXPECT_EQ(shot.Count(0, 0, 6, shot.height, [](uint32_t c) { return c == kBackground; }), 6 * shot.height);
+    auto left = [](HWND window) {
+        RECT box;
+        return GetWindowRect(window, &box), box.left;
+    };
+    ASSERT_TRUE(FirstMiniatureShows(L"report.pdf", [](uint32_t c) { return (c >> 16) < 160; })) << "no text";
+    EXPECT_LT(left(panel), left(app.view)) << "the panel is not at the left";
+    EXPECT_EQ(shot.Count(0, 0, 6, shot.height, [](uint32_t c) { return c == BACKGROUND; }), 6 * shot.height);
     int frame = frameTop;
-    EXPECT_GE(frame, 0);
-    PressKey(&app, VK_NEXT);
-    for (DWORD t = GetTickCount(); WindowTitle(app.main) == L"report.pdf - 1/10 - Folivex"; Sleep(30))
-        ASSERT_LT(GetTickCount() - t, 5000u) << "Page Down did not change the page";
+    Key(&app, VK_NEXT);
+    ASSERT_TRUE(WaitForTitle(&app, L"report.pdf - 2/10 - Folivex"));
     Look();
-    EXPECT_GT(frameTop, frame) << "the frame moves down to the new page";
-    ASSERT_GE(items.size(), 3u);
-    ClickAt(&app, panel, 60, (items[2].first + items[2].second) / 2);
-    EXPECT_TRUE(WaitForTitle(app.main, L"report.pdf - 3/10 - Folivex", 5000)) << WindowTitle(app.main);
+    EXPECT_GT(frameTop, frame) << "the frame stays";
+    ASSERT_GE(tops.size(), 3u);
+    POINT third = {60, (tops[2] + bottoms[2]) / 2};
+    MapWindowPoints(panel, app.view, &third, 1);
+    Drag(&app, third, third);
+    EXPECT_TRUE(WaitForTitle(&app, L"report.pdf - 3/10 - Folivex"));
 
-    int left = Box(app.view).left;
-    DWORD hide = 7;
-    PressKey(&app, VK_F4);
+    int viewLeft = left(app.view);
+    Key(&app, VK_F4);
     EXPECT_FALSE(IsWindowVisible(panel));
-    EXPECT_LT(Box(app.view).left, left) << "the view widens";
-    EXPECT_TRUE(ReadSetting(L"HideThumbs", &hide) && hide == 1);
-    PressKey(&app, VK_F4);
+    EXPECT_LT(left(app.view), viewLeft) << "the view does not widen";
+    EXPECT_EQ(Setting(L"HideThumbs"), 1u);
+    Key(&app, VK_F4);
     EXPECT_TRUE(IsWindowVisible(panel));
-    EXPECT_EQ(Box(app.view).left, left);
-    EXPECT_TRUE(ReadSetting(L"HideThumbs", &hide) && hide == 0);
-}
+    EXPECT_EQ(left(app.view), viewLeft);
+    EXPECT_EQ(Setting(L"HideThumbs"), 0u);
+    StopApp(&app);
 
-TEST_F(Thumbs, ComicMiniaturesAppear)
-{
-    Start(L"comic.cbz", L"comic.cbz - 1/6 - Folivex");
-    // The first page is solid red.
-    EXPECT_TRUE(FirstMiniatureShows([](uint32_t c) { return Red(c) > 200 && Green(c) < 60 && Blue(c) < 60; }));
+    auto red = [](uint32_t c) { return c >> 16 > 200 && (c >> 8 & 255) < 60 && (c & 255) < 60; };
+    EXPECT_TRUE(FirstMiniatureShows(L"comic.cbz", red)) << "no comic miniature";
 }
-
-} // namespace

@@ -4,7 +4,8 @@
 #                              CUPS_SERVER to it) with the default queue
 #   print-queue.sh stop DIR    stops it
 # The queue's backend keeps job N as DIR/jobs/N.ps and its sheets
-# rasterised at 30 dpi as DIR/jobs/N-<sheet>.ppm, then writes DIR/jobs/N.done.
+# rasterised at 30 dpi as DIR/jobs/N-<sheet>.ppm, then writes the job's name
+# to DIR/jobs/N.done.
 # Runs as root: cupsd runs a backend as root only when it is private to root.
 set -eu
 dir=$(mkdir -p "$2" && cd "$2" && pwd)
@@ -24,7 +25,7 @@ cat > "$dir/bin/backend/folivex" <<EOF
 [ \$# -eq 0 ] && { echo 'direct folivex "Folivex test"'; exit 0; }
 cat "\${6:--}" > "$dir/jobs/\$1.ps"
 gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=ppmraw -r30 -o "$dir/jobs/\$1-%d.ppm" "$dir/jobs/\$1.ps" >/dev/null 2>&1
-touch "$dir/jobs/\$1.done"
+echo "\$3" > "$dir/jobs/\$1.done"
 EOF
 chmod 0700 "$dir/bin/backend/folivex"
 printf '%s\n' "ServerRoot $dir/etc" "ServerBin $dir/bin" "RequestRoot $dir/spool" "StateDir $dir/state" \
