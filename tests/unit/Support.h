@@ -40,26 +40,12 @@ inline std::string Utf8(const wchar_t *text)
     if (!text) return "(null)";
     std::string out;
     for (; *text; text++) {
-        unsigned unit = (unsigned short)*text;
-        if (unit >= 0xD800 && unit <= 0xDBFF && text[1]) {
-            unit = 0x10000 + ((unit - 0xD800) << 10) + ((unsigned short)text[1] - 0xDC00);
-            text++;
-        }
-        if (unit < 0x80) {
-            out += (char)unit;
-        } else if (unit < 0x800) {
-            out += (char)(0xC0 | (unit >> 6));
-            out += (char)(0x80 | (unit & 0x3F));
-        } else if (unit < 0x10000) {
-            out += (char)(0xE0 | (unit >> 12));
-            out += (char)(0x80 | ((unit >> 6) & 0x3F));
-            out += (char)(0x80 | (unit & 0x3F));
-        } else {
-            out += (char)(0xF0 | (unit >> 18));
-            out += (char)(0x80 | ((unit >> 12) & 0x3F));
-            out += (char)(0x80 | ((unit >> 6) & 0x3F));
-            out += (char)(0x80 | (unit & 0x3F));
-        }
+        unsigned c = (unsigned short)*text;
+        if (c >= 0xD800 && c <= 0xDBFF && text[1])
+            c = 0x10000 + ((c - 0xD800) << 10) + ((unsigned short)*++text - 0xDC00);
+        int tail = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+        out += (char)(tail ? (0xFF80 >> tail & 0xFF) | c >> 6 * tail : c);
+        while (tail--) out += (char)(0x80 | (c >> 6 * tail & 0x3F));
     }
     return out;
 }
@@ -79,11 +65,7 @@ inline std::wstring FixturePath(const wchar_t *name)
 }
 
 // Open errors, collected instead of shown in message boxes.
-inline std::vector<int> &OpenErrors()
-{
-    static std::vector<int> errors;
-    return errors;
-}
+inline std::vector<int> OpenErrors;
 
 // Builds the program's real windows (hidden) and starts the engine, once per
 // test executable, with the settings under a key of the tests' own.
@@ -95,7 +77,7 @@ inline void EnsureProgramWindows()
     SettingsKeyPath = L"Software\\FolivexUnitTests";
     RegDeleteTreeW(HKEY_CURRENT_USER, SettingsKeyPath);
     BuildProgramWindows(GetModuleHandleW(NULL));
-    OpenErrorHook = [](int error) { OpenErrors().push_back(error); };
+    OpenErrorHook = [](int error) { OpenErrors.push_back(error); };
 }
 
 // Ctrl and Shift as GetKeyState reports them on this thread, without input.
