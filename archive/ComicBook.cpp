@@ -202,7 +202,7 @@ ComicBook *OpenComicBook(int kind, const wchar_t *path, const BYTE *bytes, uint6
     }
     int result;
     if (kind == ARCHIVE_ZIP) {
-        result = ReadZipDirectory(book, bytes, size);
+        result = ListZipComic(book, path, bytes, size);
     } else if (kind == ARCHIVE_RAR) {
         // The listing uses the reader's shared records, which a page read
         // for the decode worker may be using at this moment.  The lock is

@@ -165,6 +165,25 @@ static inline void ReleaseSRWLockExclusive(SRWLOCK *) {}
 static inline DWORD GetModuleFileNameW(HMODULE, LPWSTR, DWORD) { return 0; }
 static inline HMODULE LoadLibraryW(LPCWSTR) { return 0; }
 static inline FARPROC GetProcAddress(HMODULE, LPCSTR) { return 0; }
+// The ZIP reader may read the archive through its own file handle; here no
+// file opens, so it reads the mapping as it does without one.
+typedef int BOOL;
+typedef union {
+    int64_t QuadPart;
+} LARGE_INTEGER;
+typedef int64_t LONGLONG;
+#define INVALID_HANDLE_VALUE ((HANDLE)(intptr_t)-1)
+#define GENERIC_READ         0x80000000u
+#define FILE_SHARE_READ      1u
+#define FILE_SHARE_WRITE     2u
+#define FILE_SHARE_DELETE    4u
+#define OPEN_EXISTING        3u
+#define FILE_BEGIN           0u
+static inline HANDLE CreateFileW(LPCWSTR, DWORD, DWORD, void *, DWORD, DWORD, HANDLE) { return INVALID_HANDLE_VALUE; }
+static inline BOOL CloseHandle(HANDLE) { return 1; }
+static inline BOOL GetFileSizeEx(HANDLE, LARGE_INTEGER *) { return 0; }
+static inline BOOL SetFilePointerEx(HANDLE, LARGE_INTEGER, LARGE_INTEGER *, DWORD) { return 0; }
+static inline BOOL ReadFile(HANDLE, void *, DWORD, DWORD *, void *) { return 0; }
 static inline LPWSTR lstrcpynW(LPWSTR to, LPCWSTR from, int units)
 {
     int i = 0;
