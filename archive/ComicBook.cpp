@@ -47,50 +47,121 @@ static bool IsDigitUnit(wchar_t unit)
     return unit >= L'0' && unit <= L'9';
 }
 
-int CompareNatural(const wchar_t *a, const wchar_t *b)
+// CompareNatural on names whose case-folded copies may be given: lowerA and
+// lowerB, when not null, hold LowerUnit of every unit of a and b, so that a
+// sort folds each name once instead of at every comparison.
+static int CompareNaturalFolded(const wchar_t *a, const wchar_t *lowerA, const wchar_t *b, const wchar_t *lowerB)
 {
-    while (*a && *b) {
-        if (IsDigitUnit(*a) && IsDigitUnit(*b)) {
+    size_t i = 0, j = 0;
+    while (a[i] && b[j]) {
+        if (IsDigitUnit(a[i]) && IsDigitUnit(b[j])) {
             // Compare the two numbers: leading zeros do not count (a run of
             // zeros keeps its last one), then the longer run is the larger
             // number, then the first differing digit decides.
-            while (*a == L'0' && IsDigitUnit(a[1])) a++;
-            while (*b == L'0' && IsDigitUnit(b[1])) b++;
-            int lengthA = 0, lengthB = 0;
-            while (IsDigitUnit(a[lengthA])) lengthA++;
-            while (IsDigitUnit(b[lengthB])) lengthB++;
-            if (lengthA != lengthB) return lengthA - lengthB;
-            for (int i = 0; i < lengthA; i++) {
-                if (a[i] != b[i]) return (int)(uint16_t)a[i] - (int)(uint16_t)b[i];
+            while (a[i] == L'0' && IsDigitUnit(a[i + 1])) i++;
+            while (b[j] == L'0' && IsDigitUnit(b[j + 1])) j++;
+            size_t lengthA = 0, lengthB = 0;
+            while (IsDigitUnit(a[i + lengthA])) lengthA++;
+            while (IsDigitUnit(b[j + lengthB])) lengthB++;
+            if (lengthA != lengthB) return (int)lengthA - (int)lengthB;
+            for (size_t k = 0; k < lengthA; k++) {
+                if (a[i + k] != b[j + k]) return (int)(uint16_t)a[i + k] - (int)(uint16_t)b[j + k];
             }
-            a += lengthA;
-            b += lengthB;
+            i += lengthA;
+            j += lengthB;
             continue;
         }
-        uint16_t lowerA = (uint16_t)LowerUnit(*a++);
-        uint16_t lowerB = (uint16_t)LowerUnit(*b++);
-        if (lowerA != lowerB) return (int)lowerA - (int)lowerB;
+        uint16_t foldedA = (uint16_t)(lowerA ? lowerA[i] : LowerUnit(a[i]));
+        uint16_t foldedB = (uint16_t)(lowerB ? lowerB[j] : LowerUnit(b[j]));
+        i++;
+        j++;
+        if (foldedA != foldedB) return (int)foldedA - (int)foldedB;
     }
     // One name ended: the shorter one comes first, equal names give 0.
-    return (int)(uint16_t)*a - (int)(uint16_t)*b;
+    return (int)(uint16_t)a[i] - (int)(uint16_t)b[j];
+}
+
+int CompareNatural(const wchar_t *a, const wchar_t *b)
+{
+    return CompareNaturalFolded(a, 0, b, 0);
+}
+
+// Shell sort with gaps n/2, n/4, ... 1.  Equal names are never swapped
+// directly, but the result is not stable; this exact procedure fixes the
+// order in which ties end.  It sorts page numbers: `order` holds indexes
+// into entries, compared by name through their folded copies, if any.
+static void ShellSortByName(int32_t *order, int32_t count, const ArchiveEntry *entries, wchar_t *const *folded)
+{
+    for (int32_t gap = count / 2; gap > 0; gap /= 2) {
+        for (int32_t i = gap; i < count; i++) {
+            int32_t lifted = order[i];
+            int32_t j = i;
+            while (j >= gap) {
+                int32_t other = order[j - gap];
+                if (CompareNaturalFolded(entries[other].name, folded ? folded[other] : 0, entries[lifted].name,
+                                         folded ? folded[lifted] : 0) <= 0) {
+                    break;
+                }
+                order[j] = other;
+                j -= gap;
+            }
+            order[j] = lifted;
+        }
+    }
+}
+
+// The case-folded copy of every name, in one block that starts with the
+// pointers; null when memory is short.
+static wchar_t **FoldNames(const ArchiveEntry *entries, int32_t count)
+{
+    uint64_t units = 0;
+    for (int32_t i = 0; i < count; i++) units += (uint64_t)lstrlenW(entries[i].name) + 1;
+    uint64_t bytes = (uint64_t)count * sizeof(wchar_t *) + units * sizeof(wchar_t);
+    if (bytes > (uint64_t)(SIZE_T)-1) return 0;
+    wchar_t **folded = (wchar_t **)HeapAlloc(GetProcessHeap(), 0, (SIZE_T)bytes);
+    if (!folded) return 0;
+    wchar_t *next = (wchar_t *)(folded + count);
+    for (int32_t i = 0; i < count; i++) {
+        folded[i] = next;
+        for (const wchar_t *name = entries[i].name; *name; name++) *next++ = LowerUnit(*name);
+        *next++ = 0;
+    }
+    return folded;
 }
 
 void SortComicEntries(ArchiveEntry *entries, int32_t count)
 {
-    // Shell sort with gaps n/2, n/4, ... 1 on whole records.  Equal names are
-    // never swapped directly, but the result is not stable; this exact
-    // procedure fixes the order in which ties end.
-    for (int32_t gap = count / 2; gap > 0; gap /= 2) {
-        for (int32_t i = gap; i < count; i++) {
-            ArchiveEntry lifted = entries[i];
-            int32_t j = i;
-            while (j >= gap && CompareNatural(entries[j - gap].name, lifted.name) > 0) {
-                entries[j] = entries[j - gap];
-                j -= gap;
+    if (count < 2) return;
+    // The sort runs on page numbers, then the records move once.  Without
+    // memory for that, it runs on the records themselves, folding as it
+    // compares: slower, same order.
+    HANDLE heap = GetProcessHeap();
+    int32_t *order = (int32_t *)HeapAlloc(heap, 0, (SIZE_T)count * sizeof(int32_t));
+    ArchiveEntry *sorted = (ArchiveEntry *)HeapAlloc(heap, 0, (SIZE_T)count * sizeof(ArchiveEntry));
+    if (!order || !sorted) {
+        if (order) HeapFree(heap, 0, order);
+        if (sorted) HeapFree(heap, 0, sorted);
+        for (int32_t gap = count / 2; gap > 0; gap /= 2) {
+            for (int32_t i = gap; i < count; i++) {
+                ArchiveEntry lifted = entries[i];
+                int32_t j = i;
+                while (j >= gap && CompareNatural(entries[j - gap].name, lifted.name) > 0) {
+                    entries[j] = entries[j - gap];
+                    j -= gap;
+                }
+                entries[j] = lifted;
             }
-            entries[j] = lifted;
         }
+        return;
     }
+    wchar_t **folded = FoldNames(entries, count);
+    for (int32_t i = 0; i < count; i++) order[i] = i;
+    ShellSortByName(order, count, entries, folded);
+    for (int32_t i = 0; i < count; i++) sorted[i] = entries[order[i]];
+    memcpy(entries, sorted, (size_t)count * sizeof(ArchiveEntry));
+    if (folded) HeapFree(heap, 0, folded);
+    HeapFree(heap, 0, sorted);
+    HeapFree(heap, 0, order);
 }
 
 int32_t ComputeTypicalHeight(const ArchiveEntry *entries, int32_t count)
@@ -202,7 +273,7 @@ ComicBook *OpenComicBook(int kind, const wchar_t *path, const BYTE *bytes, uint6
     }
     int result;
     if (kind == ARCHIVE_ZIP) {
-        result = ReadZipDirectory(book, bytes, size);
+        result = ListZipComic(book, path, bytes, size);
     } else if (kind == ARCHIVE_RAR) {
         // The listing uses the reader's shared records, which a page read
         // for the decode worker may be using at this moment.  The lock is

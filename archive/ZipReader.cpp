@@ -23,6 +23,7 @@
 #define FLAG_UTF8_NAME      0x0800u
 #define CODE_PAGE_DOS       437u
 #define CODE_PAGE_UTF8      65001u
+#define HEADER_WINDOW_SIZE  16384u // a local header and the start of a typical image
 
 // True when the 4 bytes at p are "PK" followed by a and b.
 static bool HasSignature(const BYTE *p, BYTE a, BYTE b)
@@ -164,18 +165,118 @@ static wchar_t *DecodeEntryName(const BYTE *name, uint32_t length, uint32_t flag
     return text;
 }
 
-// Offset of the entry's first data byte, after the local header and its
-// own name and extra lengths (which may differ from the central ones), or
-// -1 when the local header is missing or the data would leave the file.
-static int64_t FindEntryData(const BYTE *bytes, uint64_t size, const CentralHeader *header)
+// A window of the archive read through a file handle of its own. Every
+// first touch of a page of the mapping costs a page fault, and under Wine
+// a fault costs several times a seek and a read; a comic has a local
+// header on a page of its own for every page, followed by the image's
+// first bytes, which tell its size. One read brings both.
+typedef struct HeaderWindow {
+    HANDLE file;
+    uint64_t offset; // file offset of bytes[0]
+    uint64_t length; // bytes held
+    BYTE bytes[HEADER_WINDOW_SIZE];
+} HeaderWindow;
+
+// The archive's own file, opened again by path, if it still has the size
+// of the mapping; null when there is no path or the file cannot be read,
+// and the mapping is then read directly.
+static HeaderWindow *OpenHeaderWindow(const wchar_t *path, uint64_t size)
 {
-    if (size < LOCAL_HEADER_SIZE || header->localOffset > size - LOCAL_HEADER_SIZE) return -1;
+    if (!path) return 0;
+    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
+                              OPEN_EXISTING, 0, NULL);
+    if (file == INVALID_HANDLE_VALUE) return 0;
+    LARGE_INTEGER fileSize;
+    HeaderWindow *window = 0;
+    if (GetFileSizeEx(file, &fileSize) && (uint64_t)fileSize.QuadPart == size) {
+        window = (HeaderWindow *)HeapAlloc(GetProcessHeap(), 0, sizeof(HeaderWindow));
+    }
+    if (!window) {
+        CloseHandle(file);
+        return 0;
+    }
+    window->file = file;
+    window->offset = 0;
+    window->length = 0;
+    return window;
+}
+
+static void CloseHeaderWindow(HeaderWindow *window)
+{
+    if (!window) return;
+    CloseHandle(window->file);
+    HeapFree(GetProcessHeap(), 0, window);
+}
+
+// The bytes of the file from offset on, as many as the window holds after
+// reading it there (*held of them); null when the read fails.
+static const BYTE *WindowAt(HeaderWindow *window, uint64_t offset, uint64_t *held)
+{
+    *held = 0;
+    if (offset < window->offset || offset - window->offset >= window->length) {
+        LARGE_INTEGER position;
+        position.QuadPart = (LONGLONG)offset;
+        DWORD got = 0;
+        window->length = 0;
+        if (!SetFilePointerEx(window->file, position, NULL, FILE_BEGIN) ||
+            !ReadFile(window->file, window->bytes, HEADER_WINDOW_SIZE, &got, NULL)) {
+            return 0;
+        }
+        window->offset = offset;
+        window->length = got;
+    }
+    *held = window->length - (offset - window->offset);
+    return window->bytes + (offset - window->offset);
+}
+
+// Where an entry's data starts, and the first of its bytes when the window
+// already holds them.
+typedef struct EntryStart {
+    uint64_t offset;    // of the first data byte in the file
+    const BYTE *prefix; // a copy of the first bytes, or null
+    uint64_t prefixLength;
+} EntryStart;
+
+// Finds the entry's first data byte, after the local header and its own
+// name and extra lengths (which may differ from the central ones). False
+// when the local header is missing or the data would leave the file.
+static bool FindEntryData(const BYTE *bytes, uint64_t size, const CentralHeader *header, HeaderWindow *window,
+                          EntryStart *start)
+{
+    start->prefix = 0;
+    start->prefixLength = 0;
+    if (size < LOCAL_HEADER_SIZE || header->localOffset > size - LOCAL_HEADER_SIZE) return false;
     const BYTE *local = bytes + header->localOffset;
-    if (!HasSignature(local, 0x03, 0x04)) return -1;
-    uint64_t dataStart =
-        header->localOffset + LOCAL_HEADER_SIZE + ReadLittleEndian16(local + 26) + ReadLittleEndian16(local + 28);
-    if (dataStart > size || header->packedSize > size - dataStart) return -1;
-    return (int64_t)dataStart;
+    uint64_t held = 0;
+    const BYTE *read = window ? WindowAt(window, header->localOffset, &held) : 0;
+    if (read && held >= LOCAL_HEADER_SIZE) local = read;
+    if (!HasSignature(local, 0x03, 0x04)) return false;
+    uint64_t headerLength = LOCAL_HEADER_SIZE + ReadLittleEndian16(local + 26) + ReadLittleEndian16(local + 28);
+    uint64_t dataStart = header->localOffset + headerLength;
+    if (dataStart > size || header->packedSize > size - dataStart) return false;
+    start->offset = dataStart;
+    if (local == read && held > headerLength) {
+        start->prefix = read + headerLength;
+        start->prefixLength = held - headerLength;
+    }
+    return true;
+}
+
+// Sizes a stored image from the bytes the window already holds, exactly as
+// the open would from the mapping: the probe reads a prefix only, so when
+// it succeeds on these bytes it gives what it gives on more of them. A
+// probe that needs more leaves the size unknown, for the open to learn.
+static void ProbeFromWindow(ArchiveEntry *entry, const EntryStart *start)
+{
+    if (!start->prefix || entry->method != METHOD_STORED) return;
+    uint64_t length = start->prefixLength;
+    if (length > entry->packedSize) length = entry->packedSize;
+    if (length > entry->unpackedSize) length = entry->unpackedSize;
+    if (length > PROBE_PREFIX_SIZE) length = PROBE_PREFIX_SIZE;
+    if (!ProbeImageSize(start->prefix, length, &entry->width, &entry->height)) {
+        entry->width = 0;
+        entry->height = 0;
+    }
 }
 
 // Finds the central directory through the end record (and its ZIP64
@@ -196,7 +297,8 @@ static bool LocateDirectory(const BYTE *bytes, uint64_t size, ZipDirectory *dire
            directory->entryCount <= directory->size / CENTRAL_HEADER_SIZE && directory->entryCount <= 0x7FFFFFFF;
 }
 
-int ReadZipDirectory(ComicBook *book, const BYTE *bytes, uint64_t size)
+// The listing itself; with a window, stored images are also sized.
+static int ListEntries(ComicBook *book, const BYTE *bytes, uint64_t size, HeaderWindow *window)
 {
     ZipDirectory directory;
     if (!LocateDirectory(bytes, size, &directory)) return OPEN_ERROR_DAMAGED;
@@ -219,25 +321,40 @@ int ReadZipDirectory(ComicBook *book, const BYTE *bytes, uint64_t size)
         position += recordSize;
         wchar_t *text = DecodeEntryName(central + CENTRAL_HEADER_SIZE, header.nameLength, header.flags);
         if (!text) continue;
-        int64_t dataStart = -1;
+        EntryStart start;
+        bool found = false;
         if (IsComicImageName(text)) {
             if (header.flags & FLAG_ENCRYPTED) {
                 sawEncryptedImage = true;
             } else {
-                dataStart = FindEntryData(bytes, size, &header);
+                found = FindEntryData(bytes, size, &header, window, &start);
             }
         }
-        if (dataStart < 0) {
+        if (!found) {
             HeapFree(GetProcessHeap(), 0, text);
             continue;
         }
         ArchiveEntry *entry = &book->entries[book->entryCount++];
         entry->name = text;
-        entry->data = bytes + dataStart;
+        entry->data = bytes + start.offset;
         entry->packedSize = header.packedSize;
         entry->unpackedSize = header.unpackedSize;
         entry->method = header.method;
+        ProbeFromWindow(entry, &start);
     }
     if (book->entryCount > 0) return OPEN_ERROR_NONE;
     return sawEncryptedImage ? OPEN_ERROR_PASSWORD : OPEN_ERROR_NO_IMAGE;
+}
+
+int ReadZipDirectory(ComicBook *book, const BYTE *bytes, uint64_t size)
+{
+    return ListEntries(book, bytes, size, 0);
+}
+
+int ListZipComic(ComicBook *book, const wchar_t *path, const BYTE *bytes, uint64_t size)
+{
+    HeaderWindow *window = OpenHeaderWindow(path, size);
+    int result = ListEntries(book, bytes, size, window);
+    CloseHeaderWindow(window);
+    return result;
 }

@@ -10,4 +10,11 @@
 // caller frees the book when the result is not 0.
 int ReadZipDirectory(ComicBook *book, const BYTE *bytes, uint64_t size);
 
+// The same listing for opening a comic: the local headers are read through
+// the file at path, and the stored images whose header is in the same read
+// get their pixel size, which saves touching one page of the mapping per
+// page of the comic. Without the file (no path, or not the mapped one) it
+// is ReadZipDirectory.
+int ListZipComic(ComicBook *book, const wchar_t *path, const BYTE *bytes, uint64_t size);
+
 #endif

@@ -8,113 +8,22 @@
 // "Painted" means: the window's title is the one of page 1 (the document is
 // laid out), and after a round trip through the program's message queue its
 // view has no invalid region left. Both programs are measured the same way,
-// alternately, and the medians are compared.
+// alternately, and the medians are compared. Then the engine's part of
+// start-up is taken apart with the probes of Probe.cpp: loading its DLL,
+// initialising it, and its first document in a fresh process, which the
+// engine figure above (a warm process) does not include.
 #include <windows.h>
 
 #include <stdio.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "../Launch.h"
 #include "view/Pdfium.h"
 
 namespace
 {
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
-}
-
-LARGE_INTEGER Now()
-{
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t;
-}
-
-struct WindowSearch {
-    DWORD pid;
-    const wchar_t *className;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam)
-{
-    WindowSearch *search = (WindowSearch *)lParam;
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    wchar_t name[64];
-    if (pid == search->pid && IsWindowVisible(hwnd) && GetClassNameW(hwnd, name, 64) &&
-        lstrcmpW(name, search->className) == 0) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND FindProcessWindow(DWORD pid, const wchar_t *className)
-{
-    WindowSearch search = {pid, className, NULL};
-    EnumWindows(MatchWindow, (LPARAM)&search);
-    return search.found;
-}
-
-std::wstring Title(HWND hwnd)
-{
-    wchar_t text[512];
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, 512, (LPARAM)text, SMTO_NORMAL, 5000, &length)) return L"";
-    return std::wstring(text, length);
-}
-
-// Nonzero once the program has handled everything queued so far and the
-// window has nothing left to paint.
-bool PaintedOut(HWND top, HWND painted)
-{
-    DWORD_PTR result;
-    if (!SendMessageTimeoutW(top, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result)) return false;
-    return !GetUpdateRect(painted, NULL, FALSE);
-}
-
-// Seconds from CreateProcess to the first complete paint, or -1.
-double MeasureStart(const std::wstring &exe, const std::wstring &argument, const wchar_t *className,
-                    const wchar_t *childClass, const std::wstring &wantedTitle)
-{
-    std::wstring line = L"\"" + exe + L"\"";
-    if (!argument.empty()) line += L" \"" + argument + L"\"";
-    std::vector<wchar_t> mutableLine(line.begin(), line.end());
-    mutableLine.push_back(0);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info;
-    LARGE_INTEGER start = Now();
-    if (!CreateProcessW(exe.c_str(), mutableLine.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, &info)) {
-        fprintf(stderr, "cannot start %ls (%lu)\n", exe.c_str(), GetLastError());
-        return -1;
-    }
-    double elapsed = -1;
-    DWORD began = GetTickCount();
-    while (GetTickCount() - began < 30000) {
-        HWND top = FindProcessWindow(info.dwProcessId, className);
-        if (top) {
-            HWND painted = childClass ? FindWindowExW(top, NULL, childClass, NULL) : top;
-            if (painted && (wantedTitle.empty() || Title(top) == wantedTitle) && PaintedOut(top, painted)) {
-                elapsed = Seconds(start, Now());
-                break;
-            }
-        }
-        Sleep(1);
-    }
-    TerminateProcess(info.hProcess, 0);
-    WaitForSingleObject(info.hProcess, 5000);
-    CloseHandle(info.hProcess);
-    CloseHandle(info.hThread);
-    return elapsed;
-}
 
 // The engine alone: load the document from memory, read every page size
 // (as opening does), then load and render page 1 at the width the reader
@@ -152,18 +61,44 @@ double MeasureEngine(const std::wstring &path, int renderWidth)
     return seconds;
 }
 
-double Median(std::vector<double> values)
+// Runs a probe (Probe.cpp) to its end: the wall time from CreateProcess to
+// the exit, and the part the probe timed itself, both in milliseconds.
+bool RunProbe(const std::wstring &exe, const std::wstring &arguments, double *wall, double *timed)
 {
-    std::sort(values.begin(), values.end());
-    size_t n = values.size();
-    if (n == 0) return -1;
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    std::wstring line = L"\"" + exe + L"\" " + arguments;
+    std::vector<wchar_t> mutableLine(line.begin(), line.end());
+    mutableLine.push_back(0);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info;
+    LARGE_INTEGER start = Now();
+    if (!CreateProcessW(exe.c_str(), mutableLine.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, &info))
+        return false;
+    bool ended = WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0;
+    *wall = Seconds(start, Now()) * 1000;
+    DWORD code = 0;
+    GetExitCodeProcess(info.hProcess, &code);
+    *timed = code / 1000.0;
+    if (!ended) TerminateProcess(info.hProcess, 0);
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+    return ended;
 }
 
-std::wstring FileName(const std::wstring &path)
+struct Series {
+    const char *name;
+    std::vector<double> ms;
+};
+
+void PrintSeries(const Series &s)
 {
-    size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? path : path.substr(slash + 1);
+    printf("  %-52s %8.1f / %8.1f ms\n", s.name, Median(s.ms), Smallest(s.ms));
+}
+
+std::wstring Sibling(const std::wstring &exe, const wchar_t *name)
+{
+    size_t slash = exe.find_last_of(L"\\/");
+    return (slash == std::wstring::npos ? L"" : exe.substr(0, slash + 1)) + name;
 }
 
 } // namespace
@@ -201,34 +136,73 @@ int wmain(int argc, wchar_t **argv)
         return 1;
     }
     std::wstring title = FileName(document) + L" - 1/" + std::to_wstring(pages) + L" - Folivex";
+    LaunchTarget floorTarget = {empty, L"", L"FolivexEmptyWindow", NULL, L"", true};
+    LaunchTarget readerTarget = {folivex, document, L"Folivex", L"FolivexView", title, true};
 
     // One warm-up run of each so that both start from warm file caches.
-    MeasureStart(empty, L"", L"FolivexEmptyWindow", NULL, L"");
-    MeasureStart(folivex, document, L"Folivex", L"FolivexView", title);
+    MeasureStart(floorTarget);
+    MeasureStart(readerTarget);
 
     std::vector<double> floorTimes, readerTimes, engineTimes;
     for (int i = 0; i < runs; i++) {
-        double e = MeasureStart(empty, L"", L"FolivexEmptyWindow", NULL, L"");
-        double r = MeasureStart(folivex, document, L"Folivex", L"FolivexView", title);
+        double e = MeasureStart(floorTarget);
+        double r = MeasureStart(readerTarget);
         if (e < 0 || r < 0) {
             fprintf(stderr, "run %d failed\n", i);
             return 1;
         }
-        floorTimes.push_back(e);
-        readerTimes.push_back(r);
+        floorTimes.push_back(e * 1000);
+        readerTimes.push_back(r * 1000);
         // The reader's first window shows page 1 about 860 pixels wide.
-        engineTimes.push_back(MeasureEngine(document, 860));
+        engineTimes.push_back(MeasureEngine(document, 860) * 1000);
     }
     FPDF_DestroyLibrary();
 
     double floor = Median(floorTimes);
     double reader = Median(readerTimes);
     double engine = Median(engineTimes);
-    printf("document: %ls (%d pages), %d runs, medians\n", FileName(document).c_str(), pages, runs);
-    printf("empty window shown and painted:        %8.1f ms\n", floor * 1000);
-    printf("engine: open, page sizes, render p. 1: %8.1f ms\n", engine * 1000);
-    printf("Folivex: start to page 1 painted:      %8.1f ms\n", reader * 1000);
+    HKEY key;
+    DWORD hideAbout = 0, type = 0, bytes = sizeof hideAbout;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Folivex", 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        RegQueryValueExW(key, L"HideAboutOnStartup", NULL, &type, (BYTE *)&hideAbout, &bytes);
+        RegCloseKey(key);
+    }
+    printf("document: %ls (%d pages), %d runs, medians (minima)\n", FileName(document).c_str(), pages, runs);
+    printf("About window at start-up: %s\n", type == REG_DWORD && hideAbout ? "hidden" : "shown");
+    printf("empty window shown and painted:        %8.1f ms (%.1f)\n", floor, Smallest(floorTimes));
+    printf("engine: open, page sizes, render p. 1: %8.1f ms (%.1f)\n", engine, Smallest(engineTimes));
+    printf("Folivex: start to page 1 painted:      %8.1f ms (%.1f)\n", reader, Smallest(readerTimes));
     printf("ratio to the floor:                    %8.2f\n", reader / floor);
-    printf("ratio to floor + engine:               %8.2f (target 1.5 or less)\n", reader / (floor + engine));
+    printf("ratio to floor + engine:               %8.2f (target 1.2 or less; of the minima %.2f)\n",
+           reader / (floor + engine), Smallest(readerTimes) / (Smallest(floorTimes) + Smallest(engineTimes)));
+
+    // Where the difference goes: the engine's part of start-up, piece by
+    // piece, each in fresh processes built like Folivex.exe.
+    std::wstring probe = Sibling(empty, L"StartupProbe.exe");
+    std::wstring bare = Sibling(empty, L"StartupProbeNoEngine.exe");
+    Series startBare = {"process start to exit, no engine DLL", {}};
+    Series startEngine = {"process start to exit, engine DLL loaded", {}};
+    Series init = {"FPDF_InitLibrary in a fresh process", {}};
+    Series cold = {"engine: open, page sizes, render p. 1, fresh process", {}};
+    for (int i = 0; i < runs; i++) {
+        double wall, timed;
+        if (!RunProbe(bare, L"exit", &wall, &timed)) break;
+        startBare.ms.push_back(wall);
+        if (!RunProbe(probe, L"exit", &wall, &timed)) break;
+        startEngine.ms.push_back(wall);
+        if (!RunProbe(probe, L"init", &wall, &timed)) break;
+        init.ms.push_back(timed);
+        if (!RunProbe(probe, L"open \"" + document + L"\"", &wall, &timed)) break;
+        cold.ms.push_back(timed);
+    }
+    printf("where it goes, medians / minima:\n");
+    PrintSeries(startBare);
+    PrintSeries(startEngine);
+    printf("  %-52s %8.1f ms\n", "  engine DLL load (difference of the medians)",
+           Median(startEngine.ms) - Median(startBare.ms));
+    PrintSeries(init);
+    PrintSeries(cold);
+    printf("  %-52s %8.1f ms\n", "  fresh-process cost of the engine's first document", Median(cold.ms) - engine);
+    fflush(stdout);
     return 0;
 }

@@ -8,6 +8,8 @@ build=$(cd "${1:-$root/build}" && pwd)
 runs=${2:-9}
 winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 export FOLIVEX_WINEPREFIX=${FOLIVEX_WINEPREFIX:-$build/wine}
-exec "$root/tools/wine-run" "$build/bench/StartupBench.exe" \
+echo "load: $(uptime | sed 's/.*load average: //')"
+"$root/tools/wine-run" "$build/bench/StartupBench.exe" \
     "$(winpath "$build/bin/Folivex.exe")" "$(winpath "$build/bench/StartupEmptyWindow.exe")" \
     "$(winpath "$build/fixtures/long.pdf")" "$runs"
+echo "load: $(uptime | sed 's/.*load average: //')"

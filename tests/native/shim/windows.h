@@ -11,6 +11,7 @@
 
 #include <stddef.h>
 #include <stdint.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <malloc.h>
 #include <string.h>
@@ -148,6 +149,45 @@ typedef int SRWLOCK;
 #define GetModuleFileNameW(module, path, units) ((DWORD)0)
 #define LoadLibraryW(path)                      ((HMODULE)0)
 #define GetProcAddress(module, name)            ((FARPROC)0)
+// The ZIP reader may read the archive through its own file handle: the
+// handle is a C stream, so the sanitizers see that path too.
+typedef int BOOL;
+typedef union {
+    int64_t QuadPart;
+} LARGE_INTEGER;
+typedef int64_t LONGLONG;
+#define INVALID_HANDLE_VALUE ((HANDLE)(intptr_t)-1)
+#define GENERIC_READ         0x80000000u
+#define FILE_SHARE_READ      1u
+#define FILE_SHARE_WRITE     2u
+#define FILE_SHARE_DELETE    4u
+#define OPEN_EXISTING        3u
+#define FILE_BEGIN           0u
+static inline HANDLE CreateFileW(LPCWSTR path, DWORD, DWORD, void *, DWORD, DWORD, HANDLE)
+{
+    char name[1024];
+    int i = 0;
+    for (; path[i] && i < 1023; i++) name[i] = path[i] < 0x80 ? (char)path[i] : '?';
+    name[i] = 0;
+    FILE *file = fopen(name, "rb");
+    return file ? (HANDLE)file : INVALID_HANDLE_VALUE;
+}
+static inline BOOL CloseHandle(HANDLE h) { return fclose((FILE *)h) == 0; }
+static inline BOOL GetFileSizeEx(HANDLE h, LARGE_INTEGER *size)
+{
+    if (fseek((FILE *)h, 0, SEEK_END)) return 0;
+    size->QuadPart = ftell((FILE *)h);
+    return size->QuadPart >= 0;
+}
+static inline BOOL SetFilePointerEx(HANDLE h, LARGE_INTEGER to, LARGE_INTEGER *, DWORD)
+{
+    return fseek((FILE *)h, (long)to.QuadPart, SEEK_SET) == 0;
+}
+static inline BOOL ReadFile(HANDLE h, void *buffer, DWORD size, DWORD *got, void *)
+{
+    *got = (DWORD)fread(buffer, 1, size, (FILE *)h);
+    return !ferror((FILE *)h);
+}
 static inline LPWSTR lstrcpynW(LPWSTR to, LPCWSTR from, int units)
 {
     int i = 0;
