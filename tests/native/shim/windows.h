@@ -172,7 +172,10 @@ static inline HANDLE CreateFileW(LPCWSTR path, DWORD, DWORD, void *, DWORD, DWOR
     FILE *file = fopen(name, "rb");
     return file ? (HANDLE)file : INVALID_HANDLE_VALUE;
 }
-static inline BOOL CloseHandle(HANDLE h) { return fclose((FILE *)h) == 0; }
+static inline BOOL CloseHandle(HANDLE h)
+{
+    return fclose((FILE *)h) == 0;
+}
 static inline BOOL GetFileSizeEx(HANDLE h, LARGE_INTEGER *size)
 {
     if (fseek((FILE *)h, 0, SEEK_END)) return 0;
