@@ -21,6 +21,10 @@ packages=(
     cups cups-client ghostscript poppler-utils
     # native sanitizer and fuzz builds of the parsers
     clang-14 libclang-rt-14-dev libfuzzer-14-dev
+    # release files (tools/package.sh): NSIS for the installer, and the
+    # packages whose copyright files give the licence texts of LICENSES/
+    nsis libfreetype6 libjpeg62-turbo libopenjp2-7 libpng16-16 zlib1g liblcms2-2 libabsl20220623 libicu72
+    libfast-float-dev libllvm14
 )
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
 command -v npm >/dev/null 2>&1 || packages+=(npm)
