@@ -26,6 +26,7 @@ OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Folivex"
 ; An upgrade goes where the previous version went.
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "Folivex ${VERSION}"
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=0 "ProductName" "Folivex"
