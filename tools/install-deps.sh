@@ -26,6 +26,10 @@ packages=(
     # the decoder with (Folivex itself does not use it); the benchmark's text
     # is the coreutils manual, its pages are drawn in DejaVu Sans
     zlib1g-dev coreutils fonts-dejavu-core
+    # release files (tools/package.sh): NSIS for the installer, and the
+    # packages whose copyright files give the licence texts of LICENSES/
+    nsis libfreetype6 libjpeg62-turbo libopenjp2-7 libpng16-16 zlib1g liblcms2-2 libabsl20220623 libicu72
+    libfast-float-dev libllvm14
 )
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
 command -v npm >/dev/null 2>&1 || packages+=(npm)
