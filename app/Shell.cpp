@@ -23,6 +23,35 @@ int ScaleDpi(int value)
     return MulDiv(value, ScreenDpi, 96);
 }
 
+// The thumb's position comes from the 32-bit nTrackPos, not from the
+// message's 16-bit one, so long strips scroll exactly.
+int ScrollBarRequestTarget(HWND window, int bar, int code, int line, int page)
+{
+    SCROLLINFO si;
+    ZeroMemory(&si, sizeof si);
+    si.cbSize = sizeof si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+    GetScrollInfo(window, bar, &si);
+    switch (code) {
+    case SB_LINEUP:
+        return si.nPos - line;
+    case SB_LINEDOWN:
+        return si.nPos + line;
+    case SB_PAGEUP:
+        return si.nPos - page;
+    case SB_PAGEDOWN:
+        return si.nPos + page;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK:
+        return si.nTrackPos;
+    case SB_TOP:
+        return 0;
+    case SB_BOTTOM:
+        return si.nMax;
+    }
+    return si.nPos;
+}
+
 const wchar_t *Text(const wchar_t *french, const wchar_t *english)
 {
     return IsFrench ? french : english;

@@ -59,6 +59,10 @@ void RelayoutMainWindow(void);
 // being handled.
 int IsKeyDown(int vk);
 
+// The position a scroll bar's request (an SB_ code) asks of the window's
+// bar, line and page being its steps; the caller clamps it.
+int ScrollBarRequestTarget(HWND window, int bar, int code, int line, int page);
+
 // Describes a 32-bit top-down DIB of width x height pixels: the layout of
 // every page image, render and thumbnail of the program.
 void DescribeTopDownBitmap(BITMAPINFO *bmi, int width, int height);

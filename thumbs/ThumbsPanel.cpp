@@ -268,37 +268,7 @@ void PaintThumbs(HDC hdc)
 
 static void OnThumbsScroll(int code)
 {
-    SCROLLINFO si;
-    ZeroMemory(&si, sizeof si);
-    si.cbSize = sizeof si;
-    si.fMask = SIF_ALL;
-    GetScrollInfo(ThumbsWindow, SB_VERT, &si);
-    int pos = si.nPos;
-    switch (code) {
-    case SB_LINEUP:
-        pos -= ScaleDpi(LINE_STEP);
-        break;
-    case SB_LINEDOWN:
-        pos += ScaleDpi(LINE_STEP);
-        break;
-    case SB_PAGEUP:
-        pos -= ThumbsState.clientHeight;
-        break;
-    case SB_PAGEDOWN:
-        pos += ThumbsState.clientHeight;
-        break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK:
-        pos = si.nTrackPos;
-        break;
-    case SB_TOP:
-        pos = 0;
-        break;
-    case SB_BOTTOM:
-        pos = ThumbsState.contentHeight;
-        break;
-    }
-    ScrollThumbsTo(pos);
+    ScrollThumbsTo(ScrollBarRequestTarget(ThumbsWindow, SB_VERT, code, ScaleDpi(LINE_STEP), ThumbsState.clientHeight));
 }
 
 LRESULT CALLBACK ThumbsWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)

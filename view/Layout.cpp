@@ -55,42 +55,11 @@ void UpdateScrollBars(void)
     SetScrollInfo(ViewWindow, SB_HORZ, &si, TRUE);
 }
 
-// Thumb positions come from the 32-bit nTrackPos, not from the message's
-// 16-bit position, so long strips scroll exactly.
 void HandleScrollBar(int bar, int code)
 {
     int line = ScaleDpi(48);
     int page = (bar == SB_VERT ? ViewState.viewHeight : ViewState.viewWidth) - line;
-    SCROLLINFO si;
-    ZeroMemory(&si, sizeof si);
-    si.cbSize = sizeof si;
-    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
-    GetScrollInfo(ViewWindow, bar, &si);
-    int pos = si.nPos;
-    switch (code) {
-    case SB_LINEUP:
-        pos -= line;
-        break;
-    case SB_LINEDOWN:
-        pos += line;
-        break;
-    case SB_PAGEUP:
-        pos -= page;
-        break;
-    case SB_PAGEDOWN:
-        pos += page;
-        break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK:
-        pos = si.nTrackPos;
-        break;
-    case SB_TOP:
-        pos = 0;
-        break;
-    case SB_BOTTOM:
-        pos = si.nMax;
-        break;
-    }
+    int pos = ScrollBarRequestTarget(ViewWindow, bar, code, line, page);
     if (bar == SB_VERT) {
         ScrollViewTo(ViewState.scrollX, pos);
     } else {
