@@ -1,5 +1,5 @@
 // The About window's own arithmetic, in this process: where the window goes
-// over its owner and the size it takes from its measured content.
+// over its owner and the rectangles its links answer in.
 #include "tests/unit/Support.h"
 
 #include "about/About.h"
@@ -20,9 +20,10 @@ TEST(AboutWindow, IsCentredOnItsOwnerAndKeptInsideTheWorkArea)
     }
 }
 
-// The window is as tall as its measured content and control row, and each
-// link keeps only its own text's rectangle, centred, above the controls.
-TEST(AboutWindow, TakesTheSizeOfItsMeasuredContent)
+// Each link keeps only its own text's rectangle, above the controls, so a
+// click beside its text opens nothing. Margins and centring are the
+// layout's own figures, not checked here.
+TEST(AboutWindow, LinksKeepOnlyTheirOwnTextRectangles)
 {
     EnsureProgramWindows();
     ShowAboutWindow();
@@ -31,10 +32,8 @@ TEST(AboutWindow, TakesTheSizeOfItsMeasuredContent)
     GetClientRect(AboutWindow, &client);
     GetWindowRect(GetDlgItem(AboutWindow, IDOK), &close);
     MapWindowPoints(NULL, AboutWindow, (POINT *)&close, 2);
-    EXPECT_EQ(close.bottom + ScaleDpi(16), client.bottom);
     for (const AboutLink &link : AboutLinks) {
         EXPECT_LT(link.rect.right - link.rect.left, client.right / 2) << Utf8(link.address);
-        EXPECT_LE(abs(link.rect.left - (client.right - link.rect.right)), 1) << Utf8(link.address);
         EXPECT_TRUE(link.rect.top < link.rect.bottom && link.rect.bottom <= close.top) << Utf8(link.address);
     }
     SendMessageW(AboutWindow, WM_CLOSE, 0, 0);

@@ -56,9 +56,8 @@ TEST(OpenComicBook, TellsArchivesAndListsReadableImagesInPageOrderOrSaysWhyNot)
     };
     for (const std::string &s : {"PK\3\4"s, "PK\5\6"s, "PK\3\6"s, "PK\5\4"s}) EXPECT_EQ(ARCHIVE_ZIP, kind(s)) << s;
     for (const std::string &s : {"Rar!\x1a\7\0"s, "Rar!\x1a\7\1"s}) EXPECT_EQ(ARCHIVE_RAR, kind(s)) << s;
-    for (const std::string &s : {"PK\3"s, "PK\1\2"s, "Rar!\x1a\7"s, "Rar!\x1a\x08\0"s, "%PDF-1.7"s, ""s}) {
+    for (const std::string &s : {"PK\3"s, "PK\1\2"s, "Rar!\x1a\7"s, "Rar!\x1a\x08\0"s, "%PDF-1.7"s, ""s})
         EXPECT_EQ(ARCHIVE_NONE, kind(s)) << s;
-    }
     for (const auto &r : rows) {
         std::vector<BYTE> bytes = ReadFixture("zip/"s + r.file);
         // By a path that names no file the listing reads the mapping; by the

@@ -1,6 +1,6 @@
 // Helpers shared by the unit tests: fixture files, UTF-16 text, and (on
 // Windows) the program's windows, held modifier keys, message pumping,
-// 32-bit bitmaps and resource counters.
+// 32-bit bitmaps and the heap block counter.
 //
 // The archive tests also build natively with -fshort-wchar, where the C
 // library's wide functions do not match the 16-bit wchar_t: wide strings
@@ -10,6 +10,7 @@
 
 #include <stdio.h>
 #include <stdlib.h>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -19,19 +20,11 @@
 // Empty, with a test failure, when it cannot be read.
 inline std::vector<BYTE> ReadFixture(const std::string &relative)
 {
-    std::vector<BYTE> bytes;
     const char *folder = getenv("FOLIVEX_FIXTURES");
     std::string path = std::string(folder ? folder : ".") + "/" + relative;
-    FILE *file = fopen(path.c_str(), "rb");
-    if (!file) {
-        ADD_FAILURE() << "cannot open fixture " << path;
-        return bytes;
-    }
-    BYTE buffer[65536];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, file)) > 0) bytes.insert(bytes.end(), buffer, buffer + got);
-    fclose(file);
-    return bytes;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) ADD_FAILURE() << "cannot open fixture " << path;
+    return std::vector<BYTE>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 // UTF-8 form of a UTF-16 string, for comparisons and messages.
@@ -116,15 +109,8 @@ inline size_t BusyHeapBlocks()
     HeapLock(heap);
     PROCESS_HEAP_ENTRY entry;
     entry.lpData = NULL;
-    while (HeapWalk(heap, &entry)) {
-        if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) busy++;
-    }
+    while (HeapWalk(heap, &entry)) busy += (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0;
     HeapUnlock(heap);
     return busy;
-}
-
-inline DWORD GdiObjects()
-{
-    return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
 }
 #endif

@@ -13,20 +13,15 @@
 namespace
 {
 
-class Thumbs : public ::testing::Test
+// Opens a fixture in the program's (hidden) windows, the panel panelHeight
+// pixels high unless 0.
+void Open(const wchar_t *name, int panelHeight = 0)
 {
-  protected:
-    void SetUp() override
-    {
-        EnsureProgramWindows();
-    }
-    void Open(const wchar_t *name, int panelHeight = 0)
-    {
-        OpenDocument(FixturePath(name).c_str());
-        ASSERT_TRUE(ThumbsState.active);
-        if (panelHeight) MoveWindow(ThumbsWindow, 0, 0, ThumbsPanelWidth(), panelHeight, FALSE);
-    }
-};
+    EnsureProgramWindows();
+    OpenDocument(FixturePath(name).c_str());
+    ASSERT_TRUE(ThumbsState.active);
+    if (panelHeight) MoveWindow(ThumbsWindow, 0, 0, ThumbsPanelWidth(), panelHeight, FALSE);
+}
 
 // report.pdf: A4 miniatures 136 high, one every 164 pixels from 12; the
 // column is 12 + 10 x 164 + 12 = 1664 high, 500 of them show at once.
@@ -34,7 +29,7 @@ class Thumbs : public ::testing::Test
 // points, then in pixels). At 100 times 96 DPI a tall miniature takes 22,000
 // pixels with its gaps: 100,000 of them would overflow 32 bits, so the
 // column stops at 2^30.
-TEST_F(Thumbs, ColumnClicksScrollsAndSizesStayInBounds)
+TEST(Thumbs, ColumnClicksScrollsAndSizesStayInBounds)
 {
     Open(L"report.pdf", 500);
     const int zones[][2] = {{5, -1}, {6, 0}, {169, 0}, {170, 1}, {333, 1}, {334, 2}, {1645, 9}, {1646, -1}};
@@ -72,7 +67,7 @@ TEST_F(Thumbs, ColumnClicksScrollsAndSizesStayInBounds)
 // held around pages 800 to 812, the farthest go, and at equal distances the
 // lower page first (720 before 892). Wine keeps no GDI object counts: the
 // bitmaps themselves are checked.
-TEST_F(Thumbs, RendersFromTheViewOutwardAndTrimsTheFarthestFirst)
+TEST(Thumbs, RendersFromTheViewOutwardAndTrimsTheFarthestFirst)
 {
     Open(L"long.pdf", 988);
     for (int first : {800, 0}) {
@@ -108,7 +103,7 @@ TEST_F(Thumbs, RendersFromTheViewOutwardAndTrimsTheFarthestFirst)
 
 // dense.pdf is heavy enough for the progressive render to stop between
 // its objects when a message waits.
-TEST_F(Thumbs, PdfRenderGivesWayToInputAndWaitsWhileHidden)
+TEST(Thumbs, PdfRenderGivesWayToInputAndWaitsWhileHidden)
 {
     Open(L"dense.pdf");
     PostMessageW(MainWindow, WM_NULL, 0, 0);
