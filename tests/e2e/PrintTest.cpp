@@ -90,7 +90,7 @@ class Print : public ProgramTest
     {
         POINT p = {4, 4};
         MapWindowPoints(GetDlgItem(dialog, id), app.view, &p, 1);
-        Drag(&app, p, p);
+        Click(&app, p);
         Key(&app, VK_END);
         Type(&app, L"\b\b\b" + std::wstring(value));
     }
