@@ -12,10 +12,7 @@ set -eu
 [ $# -eq 2 ] || { echo "usage: $0 BUILDDIR FUZZ_SECONDS" >&2; exit 2; }
 HERE=$(cd "$(dirname "$0")" && pwd)
 ROOT=$(cd "$HERE/../.." && pwd)
-mkdir -p "$1"
-BUILD=$(cd "$1" && pwd)
-SECONDS_PER_TARGET=$2
-TARGETS="fuzz_zip fuzz_inflate fuzz_probe"
+BUILD=$(mkdir -p "$1" && cd "$1" && pwd)
 
 CC=${CC:-clang-14} CXX=${CXX:-clang++-14} cmake -S "$HERE" -B "$BUILD" -G Ninja >/dev/null
 cmake --build "$BUILD" -j2
@@ -43,12 +40,12 @@ for stream in "$FIXTURES"/deflate/*.bin; do
     { printf '\020\000'; cat "$stream"; } >"$SEEDS/fuzz_inflate/$name-prefix"
 done
 
-if [ "$SECONDS_PER_TARGET" -gt 0 ]; then
-    for target in $TARGETS; do
+if [ "$2" -gt 0 ]; then
+    for target in fuzz_zip fuzz_inflate fuzz_probe; do
         corpus="$BUILD/corpus/$target"
         mkdir -p "$corpus" "$BUILD/artifacts/$target"
-        echo "fuzzing $target for $SECONDS_PER_TARGET s"
-        "$BUILD/$target" -max_total_time="$SECONDS_PER_TARGET" -timeout=20 -rss_limit_mb=2048 \
+        echo "fuzzing $target for $2 s"
+        "$BUILD/$target" -max_total_time="$2" -timeout=20 -rss_limit_mb=2048 \
             -print_final_stats=1 -artifact_prefix="$BUILD/artifacts/$target/" \
             "$corpus" "$SEEDS/$target" 2>"$BUILD/$target.log" || {
             tail -n 60 "$BUILD/$target.log" >&2
