@@ -1,15 +1,13 @@
 // The real program's About window and its default-reader question. The
 // question's Yes and the window-menu entry hand ms-settings: addresses to
-// the shell, whose handler of them is the driver's recorder for the test.
+// the shell, whose handler of them is this test (RecordShellOpens).
 #include "tests/e2e/Driver.h"
-
-const wchar_t SETTINGS_HANDLER[] = L"ms-settings\\shell\\open\\command";
 
 using About = ProgramTest;
 
 TEST_F(About, OpensAtStartUntilTheBoxIsTickedThenOnF1)
 {
-    ReplaceClass(SETTINGS_HANDLER, Recorder());
+    RecordShellOpens(L"ms-settings");
     SetSetting(L"HideAboutOnStartup", 0);
     ASSERT_TRUE(StartApp(&app));
     HWND about = WaitForWindow(&app, L"FolivexAbout");
@@ -47,7 +45,7 @@ TEST_F(About, OpensAtStartUntilTheBoxIsTickedThenOnF1)
 // never over the About window, until the answer is No.
 TEST_F(About, AsksOnceARunAfterTheAboutWindowUntilNo)
 {
-    ReplaceClass(SETTINGS_HANDLER, Recorder());
+    RecordShellOpens(L"ms-settings");
     RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Folivex\\Capabilities", L"ApplicationName", REG_SZ, L"Folivex", 16);
     SetSetting(L"HideAboutOnStartup", 0);
     ASSERT_TRUE(StartApp(&app, L"", "fr_FR.UTF-8"));

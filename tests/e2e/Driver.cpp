@@ -108,16 +108,14 @@ bool StartApp(App *app, const std::wstring &document, const char *language)
     bool started =
         language ? SpawnInLanguage(exe, document, language)
                  : StartProcess(exe, L"\"" + exe + L"\"" + (document.empty() ? L"" : L" \"" + document + L"\""), &info);
-    app->process = info.hProcess; // none yet for a spawned program, which is known by its window
-    auto shownOrEnded = [&] {
+    auto shownOrEnded = [&] { // a spawned program has no process handle yet and is known by its window
         app->main = TopWindow(L"Folivex", info.dwProcessId);
-        return app->main || (app->process && WaitForSingleObject(app->process, 0) == WAIT_OBJECT_0);
+        return app->main || (info.hProcess && WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0);
     };
     if (started) WaitUntil(shownOrEnded, START_TIMEOUT_MS);
     GetWindowThreadProcessId(app->main, &app->pid);
-    if (!app->process)
-        app->process =
-            OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, app->pid);
+    const DWORD access = SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE;
+    app->process = info.hProcess ? info.hProcess : OpenProcess(access, FALSE, app->pid);
     if (!app->main) fprintf(stderr, "Folivex.exe showed no window\n");
     app->view = FindWindowExW(app->main, nullptr, L"FolivexView", nullptr);
     Settle(app);
@@ -190,40 +188,37 @@ static void BringToFront(App *app)
     }
 }
 
-struct KeyEvent {
-    WORD vk, scan;
-    DWORD flags;
-};
+// A key by its virtual-key code, or a character when vk is 0.
+static INPUT KeyInput(WORD vk, DWORD flags, wchar_t character = 0)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk, input.ki.wScan = vk ? (WORD)MapVirtualKeyW(vk, MAPVK_VK_TO_VSC) : character;
+    input.ki.dwFlags = flags | (vk == VK_NEXT ? KEYEVENTF_EXTENDEDKEY : 0) | (vk ? 0 : KEYEVENTF_UNICODE);
+    return input;
+}
 
 // One event at a time, to the program made active first.
-static void SendKeys(App *app, const std::vector<KeyEvent> &keys)
+static void SendKeys(App *app, std::vector<INPUT> keys)
 {
     BringToFront(app);
-    for (const KeyEvent &key : keys) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key.vk, input.ki.wScan = key.scan, input.ki.dwFlags = key.flags;
-        SendInput(1, &input, sizeof input);
-    }
+    for (INPUT &key : keys) SendInput(1, &key, sizeof key);
     Settle(app);
 }
 
 // Ctrl goes down first and up last.
 void Key(App *app, WORD vk, bool ctrl)
 {
-    WORD scan = (WORD)MapVirtualKeyW(vk, MAPVK_VK_TO_VSC), ctrlScan = (WORD)MapVirtualKeyW(VK_CONTROL, MAPVK_VK_TO_VSC);
-    DWORD extended = vk == VK_NEXT ? KEYEVENTF_EXTENDEDKEY : 0;
-    std::vector<KeyEvent> keys = {{vk, scan, extended}, {vk, scan, extended | KEYEVENTF_KEYUP}};
-    if (ctrl)
-        keys.insert(keys.begin(), {VK_CONTROL, ctrlScan, 0}), keys.push_back({VK_CONTROL, ctrlScan, KEYEVENTF_KEYUP});
+    std::vector<INPUT> keys = {KeyInput(vk, 0), KeyInput(vk, KEYEVENTF_KEYUP)};
+    if (ctrl) keys.insert(keys.begin(), KeyInput(VK_CONTROL, 0)), keys.push_back(KeyInput(VK_CONTROL, KEYEVENTF_KEYUP));
     SendKeys(app, keys);
 }
 
 void Type(App *app, const std::wstring &text)
 {
-    std::vector<KeyEvent> keys;
+    std::vector<INPUT> keys;
     for (wchar_t c : text)
-        keys.push_back({0, c, KEYEVENTF_UNICODE}), keys.push_back({0, c, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP});
+        for (DWORD up : {0, KEYEVENTF_KEYUP}) keys.push_back(KeyInput(0, up, c));
     SendKeys(app, keys);
 }
 
@@ -352,11 +347,12 @@ static std::wstring RecordFile()
     return Environment(L"FOLIVEX_TEST_OUTPUT") + L"\\opened-uris.txt";
 }
 
-std::wstring Recorder()
+void RecordShellOpens(const std::wstring &scheme)
 {
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    return L"\"" + std::wstring(self) + L"\" --record-uri \"" + RecordFile() + L"\" \"%1\"";
+    std::wstring command = L"\"" + std::wstring(self) + L"\" --record-uri \"" + RecordFile() + L"\" \"%1\"";
+    ReplaceClass(scheme + L"\\shell\\open\\command", command);
 }
 
 std::vector<std::string> Opened(size_t count)
@@ -385,7 +381,7 @@ void ProgramTest::TearDown()
     RestoreClasses();
 }
 
-// Started by the shell as the handler of an address (see Recorder):
+// Started by the shell as the handler of an address (RecordShellOpens):
 // appends it to the record file and ends. Otherwise runs the tests. The
 // tests are built without a console: Wine would give a handler started by
 // the shell a console window, which would take the focus and the input

@@ -76,10 +76,10 @@ std::wstring RegText(HKEY root, const std::wstring &key, const wchar_t *name = n
 // old one, or the absence of the class, comes back when the test ends, or
 // when the next one starts if this one was killed.
 void ReplaceClass(const std::wstring &key, const std::wstring &value);
-// The shell command that has this test executable append the address it is
-// handed to a record file (see main), and the addresses recorded once there
-// are at least count of them.
-std::wstring Recorder();
+// Makes this test executable the shell's handler of the URI scheme for one
+// test: it appends each address it is handed to a record file (see main).
+// Opened gives the addresses recorded once there are at least count.
+void RecordShellOpens(const std::wstring &scheme);
 std::vector<std::string> Opened(size_t count);
 
 // Each test starts with the settings cleared and the About window off (it

@@ -1,6 +1,6 @@
 // The real program's links: a click has the shell open web and mail
 // addresses and nothing else. For the test the shell's handlers of http,
-// https and mailto are the driver's recorder.
+// https and mailto are this test (RecordShellOpens).
 //
 // links.pdf page 1 has 300 x 20 pt link boxes at x = 72, bottom at
 // y = 700 - 40 i: https, HTTP in capitals, mailto, ftp, a relative address,
@@ -11,8 +11,7 @@ using Links = ProgramTest;
 
 TEST_F(Links, OpensWebAndMailAddressesOnClick)
 {
-    for (std::wstring scheme : {L"http", L"https", L"mailto"})
-        ReplaceClass(scheme + L"\\shell\\open\\command", Recorder());
+    for (const wchar_t *scheme : {L"http", L"https", L"mailto"}) RecordShellOpens(scheme);
     ASSERT_TRUE(StartApp(&app, Fixture(L"links.pdf")));
     ASSERT_TRUE(WaitForTitle(&app, L"links.pdf - 1/2 - Folivex"));
     // The middle of link i, the A4 page fitted to the width at the top of
