@@ -9,18 +9,13 @@
 #include <process.h>
 #include <stdlib.h>
 
-static std::wstring Quoted(const std::wstring &text)
-{
-    return L"\"" + text + L"\"";
-}
-
 static const std::wstring kCapabilities = L"Software\\Folivex\\Capabilities";
 static const std::wstring kUninstall = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Folivex";
 
 // Runs an installer or uninstaller silently to its end: its exit code.
 static int RunSilently(const std::wstring &program)
 {
-    return (int)_wspawnl(_P_WAIT, program.c_str(), Quoted(program).c_str(), L"/S", nullptr);
+    return (int)_wspawnl(_P_WAIT, program.c_str(), (L"\"" + program + L"\"").c_str(), L"/S", nullptr);
 }
 
 // A value of HKCU as text (an empty name is the key's default value):
@@ -43,15 +38,14 @@ struct Row {
 // user's choice of a handler for each type.
 static std::vector<Row> Registration(const std::wstring &dir)
 {
-    const std::wstring exe = dir + L"\\Folivex.exe", open = Quoted(exe) + L" \"%1\"", classes = L"Software\\Classes\\";
+    const std::wstring exe = dir + L"\\Folivex.exe", open = L"\"" + exe + L"\" \"%1\"",
+                       classes = L"Software\\Classes\\";
     std::vector<Row> rows = {
         {kCapabilities, L"ApplicationName", L"Folivex"},
-        {kCapabilities, L"ApplicationDescription",
-         L"Minimal reader for PDF and comics (CBZ, CBR): display, printing and search, built to start instantly."},
         {L"Software\\RegisteredApplications", L"Folivex", kCapabilities},
         {classes + L"Applications\\Folivex.exe\\shell\\open\\command", L"", open},
         {kUninstall, L"DisplayName", L"Folivex"},
-        {kUninstall, L"QuietUninstallString", Quoted(dir + L"\\uninstall.exe") + L" /S"},
+        {kUninstall, L"QuietUninstallString", L"\"" + dir + L"\\uninstall.exe\" /S"},
     };
     for (std::wstring type : {L"pdf", L"cbz", L"cbr"}) {
         const std::wstring progId = L"Folivex." + type;
