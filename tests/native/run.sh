@@ -18,8 +18,7 @@ CC=${CC:-clang-14} CXX=${CXX:-clang++-14} cmake -S "$HERE" -B "$BUILD" -G Ninja 
 cmake --build "$BUILD" -j2
 
 FIXTURES="$BUILD/fixtures"
-rm -rf "$FIXTURES"
-python3 "$ROOT/tests/fixtures/make_fixtures.py" "$FIXTURES"
+rm -rf "$FIXTURES" && python3 "$ROOT/tests/fixtures/make_fixtures.py" "$FIXTURES"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -28,8 +27,7 @@ FOLIVEX_FIXTURES="$FIXTURES" "$BUILD/archive_tests" --gtest_brief=1
 # Seeds: the generated archives, images and Deflate streams under 1 MB.
 # fuzz_inflate reads two bytes of output size first.
 SEEDS="$BUILD/seeds"
-rm -rf "$SEEDS"
-mkdir -p "$SEEDS/fuzz_zip" "$SEEDS/fuzz_inflate" "$SEEDS/fuzz_probe"
+rm -rf "$SEEDS" && mkdir -p "$SEEDS/fuzz_zip" "$SEEDS/fuzz_inflate" "$SEEDS/fuzz_probe"
 find "$FIXTURES" -type f -size -1024k \( -name '*.zip' -o -name '*.cbz' \) \
     -exec cp --backup=numbered -t "$SEEDS/fuzz_zip" {} +
 find "$FIXTURES" -type f -size -1024k \( -name '*.png' -o -name '*.gif' -o -name '*.bmp' -o -name '*.webp' \

@@ -24,8 +24,7 @@ CC=clang-14 cmake -S "$HERE" -B "$BUILD/fuzz" -G Ninja -DFOLIVEX_PDFIUM_DIR="$BU
 cmake --build "$BUILD/fuzz"
 FUZZER="$BUILD/fuzz/fuzz_engine"
 
-rm -rf "$BUILD/seeds"
-python3 "$HERE/seeds.py" "$ROOT/tests/fixtures" "$BUILD/seeds"
+rm -rf "$BUILD/seeds" && python3 "$HERE/seeds.py" "$ROOT/tests/fixtures" "$BUILD/seeds"
 
 export ASAN_OPTIONS=detect_leaks=1:allow_user_segv_handler=1
 cases=$(find "$HERE/regressions" -type f ! -name '.*' | sort)

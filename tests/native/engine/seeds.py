@@ -43,8 +43,7 @@ def one_page(content, keys, resources):
                b"/Font << /F1 << /Type /Font /Subtype /Type1 /BaseFont /Times-Roman >> >>" + names + b" >> >>",
                b"<< " + keys + b"/Length %d >>\nstream\n" % len(content) + content + b"\nendstream"]
     objects += [body for _, _, body in resources]
-    out = bytearray(b"%PDF-1.5\n")
-    offsets = []
+    out, offsets = bytearray(b"%PDF-1.5\n"), []
     for number, body in enumerate(objects, 1):
         offsets.append(len(out))
         out += b"%d 0 obj\n" % number + body + b"\nendobj\n"
