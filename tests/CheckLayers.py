@@ -30,19 +30,15 @@ def arrows(root):
     return found
 
 
-def reaches(graph, start, goal, seen):
-    for (a, b) in graph:
-        if a == start and b not in seen:
-            if b == goal or reaches(graph, b, goal, seen | {b}):
-                return True
-    return False
-
-
 def main():
     graph = arrows(sys.argv[1])
-    circles = [(a, b) for (a, b) in graph if reaches(graph, b, a, {b})]
-    for edge in circles:
-        print("circle through %s" % graph[edge])
+
+    def reaches(start, goal, seen):
+        return any(b == goal or (b not in seen and reaches(b, goal, seen | {b})) for (a, b) in graph if a == start)
+
+    circles = [graph[edge] for edge in graph if reaches(edge[1], edge[0], {edge[1]})]
+    for arrow in circles:
+        print("circle through %s" % arrow)
     return 1 if circles else 0
 
 

@@ -1,29 +1,24 @@
-// The real program reading CBR files with the real unrar.dll: non-solid,
-// solid and RAR 4 comics open and turn pages; encrypted headers and a
-// missing unrar.dll are refused with their messages.
+// The real program reading CBR files with the real unrar.dll: a RAR 4
+// comic opens and turns pages; encrypted headers and a missing unrar.dll
+// are refused with their messages.
 #include "tests/e2e/Driver.h"
 
 const uint32_t RED = 0xDC2828, GREEN = 0x28B43C;
 
 using Cbr = ProgramTest;
 
-TEST_F(Cbr, OpensSolidNonSolidAndRar4Comics)
+// Solid and non-solid RAR 5 archives are the unit tests' (RarReader); RAR 4
+// is read here, through the program's own unrar.dll.
+TEST_F(Cbr, OpensARar4ComicAndRefusesEncryptedHeaders)
 {
-    struct Book {
-        const wchar_t *name;
-        int pages;
-    } books[] = {{L"comic.cbr", 3}, {L"comic-solid.cbr", 3}, {L"comic-rar4.cbr", 2}};
-    for (const Book &book : books) {
-        std::wstring name = book.name, pages = L"/" + std::to_wstring(book.pages) + L" - Folivex";
-        ASSERT_TRUE(StartApp(&app, Fixture((L"rar\\" + name).c_str())));
-        ASSERT_TRUE(WaitForTitle(&app, name + L" - 1" + pages));
-        Shot shot = StillView(&app);
-        EXPECT_EQ(shot.At(shot.width / 2, shot.height / 2), RED) << name;
-        Key(&app, VK_NEXT);
-        EXPECT_TRUE(WaitForTitle(&app, name + L" - 2" + pages));
-        EXPECT_EQ(StillView(&app).At(shot.width / 2, shot.height / 2), GREEN) << name;
-        StopApp(&app);
-    }
+    ASSERT_TRUE(StartApp(&app, Fixture(L"rar\\comic-rar4.cbr")));
+    ASSERT_TRUE(WaitForTitle(&app, L"comic-rar4.cbr - 1/2 - Folivex"));
+    Shot shot = StillView(&app);
+    EXPECT_EQ(shot.At(shot.width / 2, shot.height / 2), RED);
+    Key(&app, VK_NEXT);
+    EXPECT_TRUE(WaitForTitle(&app, L"comic-rar4.cbr - 2/2 - Folivex"));
+    EXPECT_EQ(StillView(&app).At(shot.width / 2, shot.height / 2), GREEN);
+    StopApp(&app);
     ASSERT_TRUE(StartApp(&app, Fixture(L"rar\\header-password.cbr")));
     EXPECT_EQ(CloseMessageBox(&app), L"Password-protected document.");
 }

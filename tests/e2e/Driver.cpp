@@ -2,7 +2,7 @@
 #include "tests/e2e/Driver.h"
 
 #include <stdio.h>
-#include <algorithm>
+#include <fstream>
 
 static const DWORD START_TIMEOUT_MS = 20000;
 static const wchar_t SETTINGS_KEY[] = L"Software\\Folivex";
@@ -21,15 +21,14 @@ static std::string Utf8(const std::wstring &text)
     return out;
 }
 
-// A visible top-level window of the class that belongs to pid or, when pid
-// is 0, that is not one of known.
-static HWND TopWindow(const wchar_t *className, DWORD pid, const std::vector<HWND> &known = {})
+// A visible top-level window of the class that belongs to pid, or to any
+// process when pid is 0.
+static HWND TopWindow(const wchar_t *className, DWORD pid)
 {
     for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, className, nullptr)) != nullptr;) {
         DWORD owner = 0;
         GetWindowThreadProcessId(w, &owner);
-        bool isKnown = std::find(known.begin(), known.end(), w) != known.end();
-        if (IsWindowVisible(w) && (pid ? owner == pid : !isKnown)) return w;
+        if (IsWindowVisible(w) && (!pid || owner == pid)) return w;
     }
     return nullptr;
 }
@@ -37,21 +36,17 @@ static HWND TopWindow(const wchar_t *className, DWORD pid, const std::vector<HWN
 // Wine takes a process's user interface language from the Unix locale it
 // starts in, not from its Windows environment, so a program in another
 // language is started as a new Unix process through Wine's spawn entry, with
-// LANG and LC_ALL set, and is known by its new window.
-static void SpawnInLanguage(App *app, const std::wstring &exe, const std::wstring &document, const char *language)
+// LANG and LC_ALL set, and is known by its window: the tests run one at a
+// time, each ending its program.
+static bool SpawnInLanguage(const std::wstring &exe, const std::wstring &document, const char *language)
 {
     typedef LONG(CDECL * UnixSpawn)(char *const argv[], int wait);
     UnixSpawn spawn = (UnixSpawn)(void *)GetProcAddress(GetModuleHandleW(L"ntdll"), "__wine_unix_spawnvp");
-    std::vector<HWND> known;
-    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"Folivex", nullptr)) != nullptr;) known.push_back(w);
     std::string lang = std::string("LANG=") + language, all = "LC_ALL" + lang.substr(4);
     std::string program = Utf8(exe), path = Utf8(document);
     char env[] = "/usr/bin/env", wine[] = "wine";
     char *argv[] = {env, &lang[0], &all[0], wine, &program[0], document.empty() ? nullptr : &path[0], nullptr};
-    if (spawn && spawn(argv, 0) == 0)
-        WaitUntil([&] { return (app->main = TopWindow(L"Folivex", 0, known)) != nullptr; }, START_TIMEOUT_MS);
-    GetWindowThreadProcessId(app->main, &app->pid);
-    app->process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, app->pid);
+    return spawn && spawn(argv, 0) == 0;
 }
 
 // A message sent to the program is handled when its thread next reads its
@@ -108,19 +103,19 @@ bool StartApp(App *app, const std::wstring &document, const char *language)
 {
     *app = App();
     std::wstring exe = Environment(L"FOLIVEX_EXE");
-    PROCESS_INFORMATION info;
+    PROCESS_INFORMATION info = {};
     StartDesktop();
-    if (language) {
-        SpawnInLanguage(app, exe, document, language);
-    } else if (StartProcess(exe, L"\"" + exe + L"\"" + (document.empty() ? L"" : L" \"" + document + L"\""), &info)) {
-        app->process = info.hProcess;
-        app->pid = info.dwProcessId;
-        auto shownOrEnded = [&] {
-            app->main = TopWindow(L"Folivex", app->pid);
-            return app->main || WaitForSingleObject(app->process, 0) == WAIT_OBJECT_0;
-        };
-        WaitUntil(shownOrEnded, START_TIMEOUT_MS);
-    }
+    bool started =
+        language ? SpawnInLanguage(exe, document, language)
+                 : StartProcess(exe, L"\"" + exe + L"\"" + (document.empty() ? L"" : L" \"" + document + L"\""), &info);
+    auto shownOrEnded = [&] { // a spawned program has no process handle yet and is known by its window
+        app->main = TopWindow(L"Folivex", info.dwProcessId);
+        return app->main || (info.hProcess && WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0);
+    };
+    if (started) WaitUntil(shownOrEnded, START_TIMEOUT_MS);
+    GetWindowThreadProcessId(app->main, &app->pid);
+    const DWORD access = SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE;
+    app->process = info.hProcess ? info.hProcess : OpenProcess(access, FALSE, app->pid);
     if (!app->main) fprintf(stderr, "Folivex.exe showed no window\n");
     app->view = FindWindowExW(app->main, nullptr, L"FolivexView", nullptr);
     Settle(app);
@@ -140,10 +135,9 @@ DWORD StopApp(App *app, DWORD waitMs)
 
 bool WaitUntil(const std::function<bool()> &done, DWORD timeoutMs)
 {
-    for (DWORD start = GetTickCount();; Sleep(30)) {
-        if (done()) return true;
+    for (DWORD start = GetTickCount(); !done(); Sleep(30))
         if (GetTickCount() - start > timeoutMs) return false;
-    }
+    return true;
 }
 
 // The text Windows keeps for a window of another process: no message is
@@ -194,34 +188,38 @@ static void BringToFront(App *app)
     }
 }
 
+// A key by its virtual-key code, or a character when vk is 0.
+static INPUT KeyInput(WORD vk, DWORD flags, wchar_t character = 0)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk, input.ki.wScan = vk ? (WORD)MapVirtualKeyW(vk, MAPVK_VK_TO_VSC) : character;
+    input.ki.dwFlags = flags | (vk == VK_NEXT ? KEYEVENTF_EXTENDEDKEY : 0) | (vk ? 0 : KEYEVENTF_UNICODE);
+    return input;
+}
+
+// One event at a time, to the program made active first.
+static void SendKeys(App *app, std::vector<INPUT> keys)
+{
+    BringToFront(app);
+    for (INPUT &key : keys) SendInput(1, &key, sizeof key);
+    Settle(app);
+}
+
 // Ctrl goes down first and up last.
 void Key(App *app, WORD vk, bool ctrl)
 {
-    WORD keys[] = {WORD(ctrl ? VK_CONTROL : 0), vk, vk, WORD(ctrl ? VK_CONTROL : 0)};
-    BringToFront(app);
-    for (int i = 0; i < 4; i++) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = keys[i];
-        input.ki.wScan = (WORD)MapVirtualKeyW(keys[i], MAPVK_VK_TO_VSC);
-        input.ki.dwFlags = (i < 2 ? 0 : KEYEVENTF_KEYUP) | (keys[i] == VK_NEXT ? KEYEVENTF_EXTENDEDKEY : 0);
-        if (keys[i]) SendInput(1, &input, sizeof input);
-    }
-    Settle(app);
+    std::vector<INPUT> keys = {KeyInput(vk, 0), KeyInput(vk, KEYEVENTF_KEYUP)};
+    if (ctrl) keys.insert(keys.begin(), KeyInput(VK_CONTROL, 0)), keys.push_back(KeyInput(VK_CONTROL, KEYEVENTF_KEYUP));
+    SendKeys(app, keys);
 }
 
 void Type(App *app, const std::wstring &text)
 {
-    BringToFront(app);
+    std::vector<INPUT> keys;
     for (wchar_t c : text)
-        for (DWORD up : {0, KEYEVENTF_KEYUP}) {
-            INPUT input = {};
-            input.type = INPUT_KEYBOARD;
-            input.ki.wScan = c;
-            input.ki.dwFlags = KEYEVENTF_UNICODE | up;
-            SendInput(1, &input, sizeof input);
-        }
-    Settle(app);
+        for (DWORD up : {0, KEYEVENTF_KEYUP}) keys.push_back(KeyInput(0, up, c));
+    SendKeys(app, keys);
 }
 
 // Absolute coordinates, in 1/65536 of the primary screen.
@@ -237,55 +235,33 @@ static void SendMouse(App *app, POINT p, DWORD flags = 0)
 }
 
 // Wine can hold the last mouse event back until another arrives, and drops
-// a move to where the pointer already is that follows at once: a gesture
+// a move to where the pointer already is that follows at once: a click
 // ends, after a pause, with a move on the spot that lets it through.
-static void Gesture(App *app, POINT from, POINT to, DWORD down, DWORD up)
+void Click(App *app, POINT p)
 {
     BringToFront(app);
-    SendMouse(app, from);
-    SendMouse(app, from, down);
-    for (int i = 1; i <= 8; i++) SendMouse(app, {from.x + (to.x - from.x) * i / 8, from.y + (to.y - from.y) * i / 8});
-    SendMouse(app, to, up);
+    for (DWORD flags : {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) SendMouse(app, p, flags);
     Settle(app);
-    SendMouse(app, to);
+    SendMouse(app, p);
     Settle(app);
-}
-
-void MoveMouse(App *app, POINT p)
-{
-    Gesture(app, p, p, 0, 0);
-}
-
-void Drag(App *app, POINT from, POINT to)
-{
-    Gesture(app, from, to, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
 }
 
 static Shot Capture(HWND window)
 {
-    Shot shot;
-    RECT client = {};
-    POINT origin = {0, 0};
-    GetClientRect(window, &client);
-    ClientToScreen(window, &origin);
+    RECT box = {};
+    GetClientRect(window, &box);
+    MapWindowPoints(window, nullptr, (POINT *)&box, 2);
+    int w = box.right - box.left, h = box.bottom - box.top;
+    Shot shot = {w, h, std::vector<uint32_t>((size_t)w * h)};
     BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = -client.bottom; // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}; // top-down
     HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
-    void *bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    if (bitmap && BitBlt(memory, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY)) {
-        GdiFlush();
-        shot.width = client.right;
-        shot.height = client.bottom;
-        shot.pixels.assign((uint32_t *)bits, (uint32_t *)bits + (size_t)shot.width * shot.height);
-        for (uint32_t &p : shot.pixels) p &= 0xFFFFFF;
-    }
+    bool copied = BitBlt(memory, 0, 0, w, h, screen, box.left, box.top, SRCCOPY);
     SelectObject(memory, old);
+    if (!copied || !GetDIBits(memory, bitmap, 0, h, shot.pixels.data(), &info, DIB_RGB_COLORS)) shot.pixels.clear();
+    for (uint32_t &p : shot.pixels) p &= 0xFFFFFF;
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
@@ -325,9 +301,76 @@ void SetSetting(const wchar_t *name, DWORD value)
     RegSetKeyValueW(HKEY_CURRENT_USER, SETTINGS_KEY, name, REG_DWORD, &value, sizeof value);
 }
 
+std::wstring RegText(HKEY root, const std::wstring &key, const wchar_t *name)
+{
+    wchar_t value[2048] = L"";
+    DWORD size = sizeof value;
+    RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size);
+    return value;
+}
+
+static void SetRegText(HKEY root, const std::wstring &key, const wchar_t *name, const std::wstring &value)
+{
+    RegSetKeyValueW(root, key.c_str(), name, REG_SZ, value.c_str(), DWORD(value.size() + 1) * sizeof(wchar_t));
+}
+
+// Each replaced key's old value after "=", or after "-" the class to remove.
+static const wchar_t REPLACED_KEY[] = L"Software\\FolivexTestReplaced";
+
+void ReplaceClass(const std::wstring &key, const std::wstring &value)
+{
+    HKEY top;
+    std::wstring old = L"-" + key.substr(0, key.find(L'\\'));
+    if (!RegOpenKeyExW(HKEY_CLASSES_ROOT, old.c_str() + 1, 0, KEY_READ, &top))
+        RegCloseKey(top), old = L"=" + RegText(HKEY_CLASSES_ROOT, key);
+    if (RegText(HKEY_CURRENT_USER, REPLACED_KEY, key.c_str()).empty())
+        SetRegText(HKEY_CURRENT_USER, REPLACED_KEY, key.c_str(), old);
+    SetRegText(HKEY_CLASSES_ROOT, key, nullptr, value);
+}
+
+static void RestoreClasses()
+{
+    HKEY saved;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, REPLACED_KEY, 0, KEY_READ, &saved)) return;
+    wchar_t key[512], old[2048];
+    for (DWORD i = 0, n = 512, size = sizeof old;
+         !RegEnumValueW(saved, i, key, &n, nullptr, nullptr, (BYTE *)old, &size); i++, n = 512, size = sizeof old) {
+        if (old[0] == L'=') SetRegText(HKEY_CLASSES_ROOT, key, nullptr, old + 1);
+        if (old[0] == L'-') RegDeleteTreeW(HKEY_CLASSES_ROOT, old + 1);
+    }
+    RegCloseKey(saved);
+    RegDeleteTreeW(HKEY_CURRENT_USER, REPLACED_KEY);
+}
+
+static std::wstring RecordFile()
+{
+    return Environment(L"FOLIVEX_TEST_OUTPUT") + L"\\opened-uris.txt";
+}
+
+void RecordShellOpens(const std::wstring &scheme)
+{
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(self) + L"\" --record-uri \"" + RecordFile() + L"\" \"%1\"";
+    ReplaceClass(scheme + L"\\shell\\open\\command", command);
+}
+
+std::vector<std::string> Opened(size_t count)
+{
+    std::vector<std::string> lines;
+    for (DWORD start = GetTickCount(); lines.size() < count && GetTickCount() - start < 20000; Sleep(30)) {
+        std::ifstream in(RecordFile().c_str());
+        lines.clear();
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+    }
+    return lines;
+}
+
 void ProgramTest::SetUp()
 {
     RegDeleteTreeW(HKEY_CURRENT_USER, SETTINGS_KEY);
+    RestoreClasses();
+    DeleteFileW(RecordFile().c_str());
     SetSetting(L"HideAboutOnStartup", 1);
 }
 
@@ -335,4 +378,18 @@ void ProgramTest::TearDown()
 {
     StopApp(&app);
     RegDeleteTreeW(HKEY_CURRENT_USER, SETTINGS_KEY);
+    RestoreClasses();
+}
+
+// Started by the shell as the handler of an address (RecordShellOpens):
+// appends it to the record file and ends. Otherwise runs the tests. The
+// tests are built without a console: Wine would give a handler started by
+// the shell a console window, which would take the focus and the input
+// meant for the program.
+int main(int argc, char **argv)
+{
+    if (argc == 4 && std::string(argv[1]) == "--record-uri")
+        return !(std::ofstream(argv[2], std::ios::app) << argv[3] << "\n");
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }

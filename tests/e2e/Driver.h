@@ -39,8 +39,7 @@ std::wstring CloseMessageBox(App *app, int button = IDOK);
 // Input to the program, made active first; points are in view coordinates.
 void Key(App *app, WORD vk, bool ctrl = false);
 void Type(App *app, const std::wstring &text); // characters, whatever the keyboard
-void MoveMouse(App *app, POINT p);
-void Drag(App *app, POINT from, POINT to); // a click when from is to
+void Click(App *app, POINT p);
 
 // The client area of the view (or of another window of the program) as
 // shown on screen once painting has finished: pixels 0x00RRGGBB, rows
@@ -62,7 +61,6 @@ struct Shot {
     }
 };
 Shot StillView(App *app, HWND window = nullptr);
-const uint32_t STRIP_GREY = 0x808080, WHITE = 0xFFFFFF;
 
 std::wstring Environment(const wchar_t *name);
 std::wstring Fixture(const wchar_t *name);
@@ -71,6 +69,18 @@ std::wstring Fixture(const wchar_t *name);
 const DWORD NO_SETTING = ~0u;
 DWORD Setting(const wchar_t *name); // NO_SETTING when absent
 void SetSetting(const wchar_t *name, DWORD value);
+
+// A text value of the registry, "" when absent (name null: the default).
+std::wstring RegText(HKEY root, const std::wstring &key, const wchar_t *name = nullptr);
+// Sets the default value of a key of HKEY_CLASSES_ROOT for one test: the
+// old one, or the absence of the class, comes back when the test ends, or
+// when the next one starts if this one was killed.
+void ReplaceClass(const std::wstring &key, const std::wstring &value);
+// Makes this test executable the shell's handler of the URI scheme for one
+// test: it appends each address it is handed to a record file (see main).
+// Opened gives the addresses recorded once there are at least count.
+void RecordShellOpens(const std::wstring &scheme);
+std::vector<std::string> Opened(size_t count);
 
 // Each test starts with the settings cleared and the About window off (it
 // would cover the view), and leaves no program running nor settings behind.

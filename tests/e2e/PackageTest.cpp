@@ -4,33 +4,23 @@
 // (registered, but not the .pdf handler), an upgrade in place, and a silent
 // uninstall that keeps the user's settings. The script checks afterwards
 // that nothing else is left.
-#include <process.h>
-#include <stdlib.h>
-#include <string>
-#include <vector>
-
 #include "tests/e2e/Driver.h"
 
-namespace
-{
+#include <process.h>
+#include <stdlib.h>
 
-std::wstring Quoted(const std::wstring &text)
-{
-    return L"\"" + text + L"\"";
-}
-
-const std::wstring kCapabilities = L"Software\\Folivex\\Capabilities";
-const std::wstring kUninstall = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Folivex";
+static const std::wstring kCapabilities = L"Software\\Folivex\\Capabilities";
+static const std::wstring kUninstall = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Folivex";
 
 // Runs an installer or uninstaller silently to its end: its exit code.
-int RunSilently(const std::wstring &program)
+static int RunSilently(const std::wstring &program)
 {
-    return (int)_wspawnl(_P_WAIT, program.c_str(), Quoted(program).c_str(), L"/S", nullptr);
+    return (int)_wspawnl(_P_WAIT, program.c_str(), (L"\"" + program + L"\"").c_str(), L"/S", nullptr);
 }
 
 // A value of HKCU as text (an empty name is the key's default value):
 // "absent", "none" for REG_NONE, a DWORD in decimal.
-std::wstring Value(const std::wstring &key, const std::wstring &name)
+static std::wstring Value(const std::wstring &key, const std::wstring &name)
 {
     wchar_t data[1024] = L"";
     DWORD type = 0, size = sizeof data - sizeof(wchar_t);
@@ -46,17 +36,16 @@ struct Row {
 
 // What the installer writes for Windows, and what it must leave alone: the
 // user's choice of a handler for each type.
-std::vector<Row> Registration(const std::wstring &dir)
+static std::vector<Row> Registration(const std::wstring &dir)
 {
-    const std::wstring exe = dir + L"\\Folivex.exe", open = Quoted(exe) + L" \"%1\"", classes = L"Software\\Classes\\";
+    const std::wstring exe = dir + L"\\Folivex.exe", open = L"\"" + exe + L"\" \"%1\"",
+                       classes = L"Software\\Classes\\";
     std::vector<Row> rows = {
         {kCapabilities, L"ApplicationName", L"Folivex"},
-        {kCapabilities, L"ApplicationDescription",
-         L"Minimal reader for PDF and comics (CBZ, CBR): display, printing and search, built to start instantly."},
         {L"Software\\RegisteredApplications", L"Folivex", kCapabilities},
         {classes + L"Applications\\Folivex.exe\\shell\\open\\command", L"", open},
         {kUninstall, L"DisplayName", L"Folivex"},
-        {kUninstall, L"QuietUninstallString", Quoted(dir + L"\\uninstall.exe") + L" /S"},
+        {kUninstall, L"QuietUninstallString", L"\"" + dir + L"\\uninstall.exe\" /S"},
     };
     for (std::wstring type : {L"pdf", L"cbz", L"cbr"}) {
         const std::wstring progId = L"Folivex." + type;
@@ -70,7 +59,7 @@ std::vector<Row> Registration(const std::wstring &dir)
 }
 
 // Opens a document in the installed program, then closes the About window.
-void OpenAndCloseAbout(App *app, const wchar_t *document, const wchar_t *title)
+static void OpenAndCloseAbout(App *app, const wchar_t *document, const wchar_t *title)
 {
     ASSERT_TRUE(StartApp(app, Fixture(document)));
     // The first start in a new prefix is slow: Wine sets up what the process uses.
@@ -107,5 +96,3 @@ TEST(Package, InstallsRegistersRunsUpgradesAndUninstallsKeepingTheSettings)
     for (int i = 0; i < 300 && Value(kUninstall, L"DisplayName") != L"absent"; i++) Sleep(100);
     EXPECT_EQ(Value(L"Software\\Folivex", L"NeverAskDefault"), L"1") << "a silent uninstall keeps the settings";
 }
-
-} // namespace

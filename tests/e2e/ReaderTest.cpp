@@ -10,17 +10,16 @@ using Reader = ProgramTest;
 TEST_F(Reader, ReadsAPdfFromTheCommandLine)
 {
     auto isDark = [](uint32_t c) { return (c >> 16 & 0xFF) < 96 && (c >> 8 & 0xFF) < 96 && (c & 0xFF) < 96; };
-    auto isWhite = [](uint32_t c) { return c == WHITE; };
+    auto isWhite = [](uint32_t c) { return c == 0xFFFFFF; };
     auto hasHorizontalBar = [&] { return (GetWindowLongW(app.view, GWL_STYLE) & WS_HSCROLL) != 0; };
 
-    // No document: the bare title, and the hint as one line centred on grey.
+    // No document: the bare title, and the hint as one line, centred.
     ASSERT_TRUE(StartApp(&app));
     EXPECT_EQ(TextOf(app.main), L"Folivex");
     Shot empty = StillView(&app);
     int w = empty.width, h = empty.height, left = w, right = -1;
     for (int x = 0; x < w; x++)
         if (empty.Count(x, 0, x + 1, h, isDark)) left = std::min(left, x), right = x;
-    EXPECT_EQ(empty.At(0, 0), STRIP_GREY);
     EXPECT_GT(empty.Count(0, h / 2 - 12, w, h / 2 + 12, isDark), 100) << "no hint across the middle";
     EXPECT_EQ(empty.Count(0, 0, w, h / 2 - 12, isDark) + empty.Count(0, h / 2 + 12, w, h, isDark), 0);
     EXPECT_NEAR(left, w - 1 - right, 6) << "the hint is not centred";
@@ -32,13 +31,11 @@ TEST_F(Reader, ReadsAPdfFromTheCommandLine)
     EXPECT_EQ(TextOf(app.main), L"Folivex");
     StopApp(&app);
 
-    // The first page fitted to the width: white, with text, on the grey strip.
+    // The first page fitted to the width: white, with text.
     ASSERT_TRUE(StartApp(&app, Fixture(L"report.pdf")));
     ASSERT_TRUE(WaitForTitle(&app, L"report.pdf - 1/10 - Folivex"));
     Shot page = StillView(&app);
     w = page.width, h = page.height;
-    EXPECT_EQ(page.At(2, h / 2), STRIP_GREY) << "left margin";
-    EXPECT_EQ(page.At(w / 2, 3), STRIP_GREY) << "above the page";
     EXPECT_GT(page.Count(8, 8, w - 8, h, isWhite), w * h / 2);
     EXPECT_GT(page.Count(8, 8, w - 8, h, isDark), 100) << "no text on the page";
     EXPECT_FALSE(hasHorizontalBar());
@@ -64,11 +61,4 @@ TEST_F(Reader, ReadsAPdfFromTheCommandLine)
     Shot spread = StillView(&app);
     EXPECT_EQ(spread.Count(0, 0, w / 2 - 8, h / 3, isWhite), 0) << "a page left of the cover";
     EXPECT_GT(spread.Count(w / 2 + 8, 0, w, h / 3, isWhite), w * h / 12) << "no cover on the right";
-}
-
-// The user interface language comes from the session: French here.
-TEST_F(Reader, SpeaksFrenchInAFrenchSession)
-{
-    ASSERT_TRUE(StartApp(&app, Fixture(L"empty.pdf"), "fr_FR.UTF-8"));
-    EXPECT_EQ(CloseMessageBox(&app), L"Impossible d'ouvrir ce fichier.");
 }

@@ -44,7 +44,6 @@ TEST_F(Thumbs, PanelFillsInFollowsThePageJumpsAndToggles)
     };
     ASSERT_TRUE(FirstMiniatureShows(L"report.pdf", [](uint32_t c) { return (c >> 16) < 160; })) << "no text";
     EXPECT_LT(left(panel), left(app.view)) << "the panel is not at the left";
-    EXPECT_EQ(shot.Count(0, 0, 6, shot.height, [](uint32_t c) { return c == BACKGROUND; }), 6 * shot.height);
     int frame = frameTop;
     Key(&app, VK_NEXT);
     ASSERT_TRUE(WaitForTitle(&app, L"report.pdf - 2/10 - Folivex"));
@@ -53,7 +52,7 @@ TEST_F(Thumbs, PanelFillsInFollowsThePageJumpsAndToggles)
     ASSERT_GE(tops.size(), 3u);
     POINT third = {60, (tops[2] + bottoms[2]) / 2};
     MapWindowPoints(panel, app.view, &third, 1);
-    Drag(&app, third, third);
+    Click(&app, third);
     EXPECT_TRUE(WaitForTitle(&app, L"report.pdf - 3/10 - Folivex"));
 
     int viewLeft = left(app.view);

@@ -12,17 +12,13 @@ set -eu
 [ $# -eq 2 ] || { echo "usage: $0 BUILDDIR FUZZ_SECONDS" >&2; exit 2; }
 HERE=$(cd "$(dirname "$0")" && pwd)
 ROOT=$(cd "$HERE/../.." && pwd)
-mkdir -p "$1"
-BUILD=$(cd "$1" && pwd)
-SECONDS_PER_TARGET=$2
-TARGETS="fuzz_zip fuzz_inflate fuzz_probe"
+BUILD=$(mkdir -p "$1" && cd "$1" && pwd)
 
 CC=${CC:-clang-14} CXX=${CXX:-clang++-14} cmake -S "$HERE" -B "$BUILD" -G Ninja >/dev/null
 cmake --build "$BUILD" -j2
 
 FIXTURES="$BUILD/fixtures"
-rm -rf "$FIXTURES"
-python3 "$ROOT/tests/fixtures/make_fixtures.py" "$FIXTURES"
+rm -rf "$FIXTURES" && python3 "$ROOT/tests/fixtures/make_fixtures.py" "$FIXTURES"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -31,8 +27,7 @@ FOLIVEX_FIXTURES="$FIXTURES" "$BUILD/archive_tests" --gtest_brief=1
 # Seeds: the generated archives, images and Deflate streams under 1 MB.
 # fuzz_inflate reads two bytes of output size first.
 SEEDS="$BUILD/seeds"
-rm -rf "$SEEDS"
-mkdir -p "$SEEDS/fuzz_zip" "$SEEDS/fuzz_inflate" "$SEEDS/fuzz_probe"
+rm -rf "$SEEDS" && mkdir -p "$SEEDS/fuzz_zip" "$SEEDS/fuzz_inflate" "$SEEDS/fuzz_probe"
 find "$FIXTURES" -type f -size -1024k \( -name '*.zip' -o -name '*.cbz' \) \
     -exec cp --backup=numbered -t "$SEEDS/fuzz_zip" {} +
 find "$FIXTURES" -type f -size -1024k \( -name '*.png' -o -name '*.gif' -o -name '*.bmp' -o -name '*.webp' \
@@ -43,12 +38,12 @@ for stream in "$FIXTURES"/deflate/*.bin; do
     { printf '\020\000'; cat "$stream"; } >"$SEEDS/fuzz_inflate/$name-prefix"
 done
 
-if [ "$SECONDS_PER_TARGET" -gt 0 ]; then
-    for target in $TARGETS; do
+if [ "$2" -gt 0 ]; then
+    for target in fuzz_zip fuzz_inflate fuzz_probe; do
         corpus="$BUILD/corpus/$target"
         mkdir -p "$corpus" "$BUILD/artifacts/$target"
-        echo "fuzzing $target for $SECONDS_PER_TARGET s"
-        "$BUILD/$target" -max_total_time="$SECONDS_PER_TARGET" -timeout=20 -rss_limit_mb=2048 \
+        echo "fuzzing $target for $2 s"
+        "$BUILD/$target" -max_total_time="$2" -timeout=20 -rss_limit_mb=2048 \
             -print_final_stats=1 -artifact_prefix="$BUILD/artifacts/$target/" \
             "$corpus" "$SEEDS/$target" 2>"$BUILD/$target.log" || {
             tail -n 60 "$BUILD/$target.log" >&2

@@ -3,61 +3,28 @@
 ** exported interface and glue the reader uses.
 **
 ** Each input is opened from memory as a document; every page size is read
-** (at most MAX_PAGES of them), the first pages are rendered small, searched
-** for a word and probed for links, as the reader does.  Then a small sound
-** document must open: a trap may fail the calls of the input that caused it,
-** never the next document.  AddressSanitizer watches the host glue; the
-** generated module is only instrumented for coverage.
-**
-** With FOLIVEX_FUZZ_REPORT set, every engine call that keeps the processor
-** for more than SLOW_CALL_MS is printed as it happens, and the slowest at
-** exit: inputs that would freeze the reader.  Times are the thread's
-** processor time, so that a busy machine does not inflate them.  Inputs
-** after which the engine had failed (a trap) are named too.
+** (at most MAX_PAGES of them), the first pages are rendered small (the
+** first one progressively too, as thumbnails are), searched for a word and
+** probed for links, as the reader does.  Then a small sound document must
+** open: a trap may fail the calls of the input that caused it, never the
+** next document.  AddressSanitizer watches the host glue; the generated
+** module is only instrumented for coverage.  Slow inputs are libFuzzer's
+** to report (run.sh sets -report_slow_units).
 */
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
-#include <string.h>
-#include <time.h>
 
 #include "view/Pdfium.h"
 
 #define MAX_PAGES    2000
 #define RENDER_PAGES 3
-#define SLOW_CALL_MS 50
 
 static const char SoundDocument[] = "%PDF-1.4\n"
                                     "1 0 obj << /Type /Catalog /Pages 2 0 R >> endobj\n"
                                     "2 0 obj << /Type /Pages /Kids [3 0 R] /Count 1 >> endobj\n"
                                     "3 0 obj << /Type /Page /Parent 2 0 R /MediaBox [0 0 200 100] >> endobj\n"
                                     "trailer << /Root 1 0 R >>\n%%EOF\n";
-
-static int ReportTimes;
-static double SlowestMs;
-static const char *SlowestCall;
-
-static double NowMs(void)
-{
-    struct timespec now;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
-}
-
-/* Runs `call`, keeping the longest duration seen and the call's name. */
-#define TIMED(call)                                                                                                    \
-    do {                                                                                                               \
-        double start_ = NowMs();                                                                                       \
-        call;                                                                                                          \
-        double took_ = NowMs() - start_;                                                                               \
-        if (took_ > SlowestMs) SlowestMs = took_, SlowestCall = #call;                                                 \
-        if (ReportTimes && took_ > SLOW_CALL_MS) fprintf(stderr, "slow call: %.1f ms in %s\n", took_, #call);          \
-    } while (0)
-
-static void ReportSlowest(void)
-{
-    if (SlowestCall) fprintf(stderr, "slowest engine call: %.1f ms in %s\n", SlowestMs, SlowestCall);
-}
 
 static FPDF_BOOL PauseEveryTime(IFSDK_PAUSE *pause)
 {
@@ -69,18 +36,11 @@ static FPDF_BOOL PauseEveryTime(IFSDK_PAUSE *pause)
 static void Search(FPDF_PAGE page)
 {
     static const FPDF_WCHAR word[] = {'t', 'h', 'e', 0};
-    FPDF_TEXTPAGE text = NULL;
-    FPDF_SCHHANDLE search = NULL;
-    TIMED(text = FPDFText_LoadPage(page));
+    FPDF_TEXTPAGE text = FPDFText_LoadPage(page);
     if (!text) return;
-    TIMED(search = FPDFText_FindStart(text, word, 0, 0));
-    for (int hits = 0; search && hits < 20; hits++) {
-        FPDF_BOOL found = 0;
-        TIMED(found = FPDFText_FindNext(search));
-        if (!found) break;
-        int first = FPDFText_GetSchResultIndex(search), count = FPDFText_GetSchCount(search);
-        int rects = 0;
-        TIMED(rects = FPDFText_CountRects(text, first, count));
+    FPDF_SCHHANDLE search = FPDFText_FindStart(text, word, 0, 0);
+    for (int hits = 0; search && hits < 20 && FPDFText_FindNext(search); hits++) {
+        int rects = FPDFText_CountRects(text, FPDFText_GetSchResultIndex(search), FPDFText_GetSchCount(search));
         double l, t, r, b;
         for (int i = 0; i < rects && i < 64; i++) FPDFText_GetRect(text, i, &l, &t, &r, &b);
     }
@@ -94,9 +54,7 @@ static void ProbeLinks(FPDF_DOCUMENT document, FPDF_PAGE page, double width, dou
     char uri[2048];
     for (int y = 1; y < 8; y++)
         for (int x = 1; x < 6; x++) {
-            FPDF_LINK link = NULL;
-            TIMED(link = FPDFLink_GetLinkAtPoint(page, width * x / 6, height * y / 8));
-            FPDF_ACTION action = FPDFLink_GetAction(link);
+            FPDF_ACTION action = FPDFLink_GetAction(FPDFLink_GetLinkAtPoint(page, width * x / 6, height * y / 8));
             if (action && FPDFAction_GetType(action) == PDFACTION_URI)
                 FPDFAction_GetURIPath(document, action, uri, sizeof uri);
         }
@@ -104,21 +62,18 @@ static void ProbeLinks(FPDF_DOCUMENT document, FPDF_PAGE page, double width, dou
 
 static void Render(FPDF_DOCUMENT document, int index, double width, double height)
 {
-    FPDF_PAGE page = NULL;
-    TIMED(page = FPDF_LoadPage(document, index));
+    FPDF_PAGE page = FPDF_LoadPage(document, index);
     if (!page) return;
     int w = 96, h = height > 0 && width > 0 && height / width < 8 ? (int)(96 * height / width) + 1 : 96;
     FPDF_BITMAP bitmap = FPDFBitmap_Create(w, h, 0);
     if (bitmap) {
         FPDFBitmap_FillRect(bitmap, 0, 0, w, h, 0xFFFFFFFF);
-        TIMED(FPDF_RenderPageBitmap(bitmap, page, 0, 0, w, h, 0, FPDF_ANNOT | FPDF_LCD_TEXT));
+        FPDF_RenderPageBitmap(bitmap, page, 0, 0, w, h, 0, FPDF_ANNOT | FPDF_LCD_TEXT);
         if (index == 0) {
-            /* The thumbnail path: progressive, pausing at every chance. */
             IFSDK_PAUSE pause = {1, PauseEveryTime, NULL};
-            int status = 0;
-            TIMED(status = FPDF_RenderPageBitmap_Start(bitmap, page, 0, 0, w, h, 0, FPDF_ANNOT, &pause));
+            int status = FPDF_RenderPageBitmap_Start(bitmap, page, 0, 0, w, h, 0, FPDF_ANNOT, &pause);
             for (int rounds = 0; status == FPDF_RENDER_TOBECONTINUED && rounds < 10000; rounds++)
-                TIMED(status = FPDF_RenderPage_Continue(page, &pause));
+                status = FPDF_RenderPage_Continue(page, &pause);
             FPDF_RenderPage_Close(page);
         }
         FPDFBitmap_Destroy(bitmap);
@@ -131,25 +86,17 @@ static void Render(FPDF_DOCUMENT document, int index, double width, double heigh
 int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static int started;
-    if (!started) {
-        started = 1;
-        FPDF_InitLibrary();
-        ReportTimes = getenv("FOLIVEX_FUZZ_REPORT") != NULL;
-        if (ReportTimes) atexit(ReportSlowest);
-    }
-    FPDF_DOCUMENT document = NULL;
-    TIMED(document = FPDF_LoadMemDocument64(data, size, NULL));
+    if (!started) FPDF_InitLibrary(), started = 1;
+    FPDF_DOCUMENT document = FPDF_LoadMemDocument64(data, size, NULL);
     if (document) {
-        int count = 0;
-        TIMED(count = FPDF_GetPageCount(document));
-        double first[RENDER_PAGES][2] = {{0}};
+        int count = FPDF_GetPageCount(document);
+        double sizes[RENDER_PAGES][2] = {{0}};
         for (int i = 0; i < count && i < MAX_PAGES; i++) {
             double w = 0, h = 0;
-            TIMED(FPDF_GetPageSizeByIndex(document, i, &w, &h));
-            if (i < RENDER_PAGES) first[i][0] = w, first[i][1] = h;
+            FPDF_GetPageSizeByIndex(document, i, &w, &h);
+            if (i < RENDER_PAGES) sizes[i][0] = w, sizes[i][1] = h;
         }
-        for (int i = 0; i < count && i < RENDER_PAGES; i++) Render(document, i, first[i][0], first[i][1]);
-        if (ReportTimes && count > 0 && FPDF_GetPageCount(document) == 0) fprintf(stderr, "trapped\n");
+        for (int i = 0; i < count && i < RENDER_PAGES; i++) Render(document, i, sizes[i][0], sizes[i][1]);
         FPDF_CloseDocument(document);
     } else {
         FPDF_GetLastError();

@@ -10,14 +10,10 @@
 # any fuzzer finding (crash, leak, timeout, an engine that did not recover).
 set -eu
 
-if [ $# -lt 2 ]; then
-    echo "usage: $0 BUILDDIR FUZZ_SECONDS [libFuzzer options]" >&2
-    exit 2
-fi
+[ $# -ge 2 ] || { echo "usage: $0 BUILDDIR FUZZ_SECONDS [libFuzzer options]" >&2; exit 2; }
 HERE=$(cd "$(dirname "$0")" && pwd)
 ROOT=$(cd "$HERE/../../.." && pwd)
-mkdir -p "$1"
-BUILD=$(cd "$1" && pwd)
+BUILD=$(mkdir -p "$1" && cd "$1" && pwd)
 SECONDS_TO_FUZZ=$2
 shift 2
 
@@ -28,8 +24,7 @@ CC=clang-14 cmake -S "$HERE" -B "$BUILD/fuzz" -G Ninja -DFOLIVEX_PDFIUM_DIR="$BU
 cmake --build "$BUILD/fuzz"
 FUZZER="$BUILD/fuzz/fuzz_engine"
 
-rm -rf "$BUILD/seeds"
-python3 "$HERE/seeds.py" "$ROOT/tests/fixtures" "$BUILD/seeds"
+rm -rf "$BUILD/seeds" && python3 "$HERE/seeds.py" "$ROOT/tests/fixtures" "$BUILD/seeds"
 
 export ASAN_OPTIONS=detect_leaks=1:allow_user_segv_handler=1
 cases=$(find "$HERE/regressions" -type f ! -name '.*' | sort)

@@ -1,57 +1,49 @@
 #!/usr/bin/env python3
 """Seed corpus of the engine fuzzer, written into OUTDIR.
 
-The project's generated PDFs (without the 5000-page and 24 MB ones, too
-big to mutate usefully), a few pages that reach other parts of the engine
-(vector paths, a compressed stream, an image and a shading)
-and damaged variants of each: cut short, and with bytes overwritten.
+The project's generated PDFs under 256 KB (not the 5000-page and 24 MB
+ones, too big to mutate usefully), one-page documents of this module's own
+that reach other parts of the engine (vector paths, a compressed stream, an
+image and a shading), and damaged variants of each: cut short, and with
+bytes overwritten.
 
 usage: seeds.py FIXTURE_SCRIPTS_DIR OUTDIR
 """
 import os
 import random
 import sys
+import tempfile
 import zlib
 
+PATHS = (b"0.5 w 1 0 0 RG 20 20 m 180 80 l S 0 0 1 rg 30 30 60 40 re f "
+         b"[4 2] 0 d 100 50 m 120 90 150 10 170 50 c h B* q 10 10 50 50 re W n "
+         b"0 1 0 rg 0 0 200 100 re f Q")
+PIXELS = zlib.compress(bytes((x * 16) % 256 for x in range(8 * 8 * 3)))
+IMAGE = (b"<< /Type /XObject /Subtype /Image /Width 8 /Height 8 /ColorSpace /DeviceRGB "
+         b"/BitsPerComponent 8 /Filter /FlateDecode /Length %d >>\nstream\n" % len(PIXELS) + PIXELS + b"\nendstream")
+SHADING = (b"<< /ShadingType 2 /ColorSpace /DeviceRGB /Coords [0 0 200 0] "
+           b"/Function << /FunctionType 2 /Domain [0 1] /C0 [1 0 0] /C1 [0 0 1] /N 1 >> >>")
 
-def extra_pages():
-    """Documents of this module's own, as name -> bytes."""
-    docs = {}
-    paths = (b"0.5 w 1 0 0 RG 20 20 m 180 80 l S 0 0 1 rg 30 30 60 40 re f "
-             b"[4 2] 0 d 100 50 m 120 90 150 10 170 50 c h B* q 10 10 50 50 re W n "
-             b"0 1 0 rg 0 0 200 100 re f Q")
-    docs["paths.pdf"] = simple_pdf(paths, b"")
-    packed = zlib.compress(paths)
-    docs["flate.pdf"] = simple_pdf(packed, b"/Filter /FlateDecode ")
-    pixels = bytes((x * 16) % 256 for x in range(8 * 8 * 3))
-    image = (b"<< /Type /XObject /Subtype /Image /Width 8 /Height 8 /ColorSpace /DeviceRGB "
-             b"/BitsPerComponent 8 /Filter /FlateDecode /Length %d >>\nstream\n"
-             % len(zlib.compress(pixels)) + zlib.compress(pixels) + b"\nendstream")
-    shading = (b"<< /ShadingType 2 /ColorSpace /DeviceRGB /Coords [0 0 200 0] "
-               b"/Function << /FunctionType 2 /Domain [0 1] /C0 [1 0 0] /C1 [0 0 1] /N 1 >> >>")
-    docs["image-shading.pdf"] = simple_pdf(b"q 100 0 0 80 10 10 cm /Im1 Do Q /Sh1 sh",
-                                           b"", image, shading)
-    return docs
+# name: content stream, its dictionary's extra keys, and resources as
+# (kind, name, object).
+PAGES = {
+    "paths.pdf": (PATHS, b"", []),
+    "flate.pdf": (zlib.compress(PATHS), b"/Filter /FlateDecode ", []),
+    "image-shading.pdf": (b"q 100 0 0 80 10 10 cm /Im1 Do Q /Sh1 sh", b"",
+                          [(b"XObject", b"Im1", IMAGE), (b"Shading", b"Sh1", SHADING)]),
+}
 
 
-def simple_pdf(content, stream_keys, image=None, shading=None):
-    """One 200 x 100 page with `content`, optionally an image /Im1 and a
-    shading /Sh1, written with a classic cross-reference table."""
+def one_page(content, keys, resources):
+    """One 200 x 100 page written with a classic cross-reference table."""
+    names = b"".join(b" /%s << /%s %d 0 R >>" % (kind, name, 5 + i) for i, (kind, name, _) in enumerate(resources))
     objects = [b"<< /Type /Catalog /Pages 2 0 R >>",
                b"<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-               None,
-               b"<< " + stream_keys + b"/Length %d >>\nstream\n" % len(content) + content + b"\nendstream"]
-    resources = b"/Font << /F1 << /Type /Font /Subtype /Type1 /BaseFont /Times-Roman >> >>"
-    if image:
-        objects.append(image)
-        resources += b" /XObject << /Im1 %d 0 R >>" % len(objects)
-    if shading:
-        objects.append(shading)
-        resources += b" /Shading << /Sh1 %d 0 R >>" % len(objects)
-    objects[2] = (b"<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 100] /Contents 4 0 R "
-                  b"/Resources << " + resources + b" >> >>")
-    out = bytearray(b"%PDF-1.5\n")
-    offsets = []
+               b"<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 100] /Contents 4 0 R /Resources << "
+               b"/Font << /F1 << /Type /Font /Subtype /Type1 /BaseFont /Times-Roman >> >>" + names + b" >> >>",
+               b"<< " + keys + b"/Length %d >>\nstream\n" % len(content) + content + b"\nendstream"]
+    objects += [body for _, _, body in resources]
+    out, offsets = bytearray(b"%PDF-1.5\n"), []
     for number, body in enumerate(objects, 1):
         offsets.append(len(out))
         out += b"%d 0 obj\n" % number + body + b"\nendobj\n"
@@ -62,40 +54,31 @@ def simple_pdf(content, stream_keys, image=None, shading=None):
     return bytes(out)
 
 
-def damaged(data, rng):
-    """A copy cut short, and a copy with a few bytes overwritten."""
-    cut = data[:rng.randrange(1, len(data))] if len(data) > 1 else data
-    flipped = bytearray(data)
-    for _ in range(8):
-        if flipped:
-            flipped[rng.randrange(len(flipped))] = rng.randrange(256)
-    return cut, bytes(flipped)
-
-
 def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__)
-    fixtures, outdir = sys.argv[1], sys.argv[2]
-    sys.path.insert(0, fixtures)
+    sys.path.insert(0, sys.argv[1])
     import pdf_fixtures
-    import search_fixtures
-    os.makedirs(outdir, exist_ok=True)
-    generated = os.path.join(outdir, "generated")
-    pdf_fixtures.write_all(generated)
-    search_fixtures.write_all(generated)
-    docs = extra_pages()
-    for name in sorted(os.listdir(generated)):
-        path = os.path.join(generated, name)
-        if name.endswith(".pdf") and os.path.getsize(path) < 256 * 1024:
-            with open(path, "rb") as f:
-                docs[name] = f.read()
-        os.remove(path)
-    os.rmdir(generated)
+    docs = {name: one_page(*page) for name, page in PAGES.items()}
+    with tempfile.TemporaryDirectory() as generated:
+        pdf_fixtures.write_all(generated)
+        for name in os.listdir(generated):
+            path = os.path.join(generated, name)
+            if name.endswith(".pdf") and os.path.getsize(path) < 256 * 1024:
+                with open(path, "rb") as f:
+                    docs[name] = f.read()
+    os.makedirs(sys.argv[2], exist_ok=True)
     rng = random.Random(15)
     for name, data in sorted(docs.items()):
-        variants = (("", data),) + (tuple(zip(("-cut", "-flipped"), damaged(data, rng))) if data else ())
-        for suffix, body in variants:
-            with open(os.path.join(outdir, name[:-4] + suffix + ".pdf"), "wb") as f:
+        seeds = {"": data}
+        if data:
+            seeds["-cut"] = data[:rng.randrange(1, len(data))] if len(data) > 1 else data
+            flipped = bytearray(data)
+            for _ in range(8):
+                flipped[rng.randrange(len(flipped))] = rng.randrange(256)
+            seeds["-flipped"] = bytes(flipped)
+        for suffix, body in seeds.items():
+            with open(os.path.join(sys.argv[2], name[:-4] + suffix + ".pdf"), "wb") as f:
                 f.write(body)
 
 

@@ -49,11 +49,7 @@ static inline void *HeapReAlloc(HANDLE, DWORD flags, void *block, SIZE_T bytes)
     return grown;
 }
 
-static inline int HeapFree(HANDLE, DWORD, void *block)
-{
-    free(block);
-    return 1;
-}
+#define HeapFree(heap, flags, block) ((void)(heap), free(block)) // no caller reads the result
 
 // Lower case for ASCII and Latin-1, enough for archive names.
 static inline uint16_t ShimLowerUnit(uint16_t u)
@@ -182,10 +178,7 @@ static inline BOOL GetFileSizeEx(HANDLE h, LARGE_INTEGER *size)
     size->QuadPart = ftell((FILE *)h);
     return size->QuadPart >= 0;
 }
-static inline BOOL SetFilePointerEx(HANDLE h, LARGE_INTEGER to, LARGE_INTEGER *, DWORD)
-{
-    return fseek((FILE *)h, (long)to.QuadPart, SEEK_SET) == 0;
-}
+#define SetFilePointerEx(h, to, previous, method) (fseek((FILE *)(h), (long)(to).QuadPart, SEEK_SET) == 0)
 static inline BOOL ReadFile(HANDLE h, void *buffer, DWORD size, DWORD *got, void *)
 {
     *got = (DWORD)fread(buffer, 1, size, (FILE *)h);
