@@ -39,9 +39,12 @@ TEST_F(Cbr, WithoutUnrarDllTheOpenDocumentStays)
     ASSERT_TRUE(WaitForTitle(&app, L"report.pdf - 1/10 - Folivex"));
 
     Key(&app, 'O', /*ctrl=*/true);
-    ASSERT_TRUE(WaitForWindow(&app, L"#32770"));
+    HWND open = WaitForWindow(&app, L"#32770");
+    ASSERT_TRUE(open);
     Type(&app, Fixture(L"rar\\comic.cbr"));
     Key(&app, VK_RETURN);
+    // The message box is a dialog too: the Open dialog must be gone first.
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(open); }));
     EXPECT_EQ(CloseMessageBox(&app), L"Cannot read RAR archives: unrar.dll is missing next to Folivex.exe.");
     EXPECT_TRUE(WaitForTitle(&app, L"report.pdf - 1/10 - Folivex"));
 }
