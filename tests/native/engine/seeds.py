@@ -43,15 +43,8 @@ def one_page(content, keys, resources):
                b"/Font << /F1 << /Type /Font /Subtype /Type1 /BaseFont /Times-Roman >> >>" + names + b" >> >>",
                b"<< " + keys + b"/Length %d >>\nstream\n" % len(content) + content + b"\nendstream"]
     objects += [body for _, _, body in resources]
-    out, offsets = bytearray(b"%PDF-1.5\n"), []
-    for number, body in enumerate(objects, 1):
-        offsets.append(len(out))
-        out += b"%d 0 obj\n" % number + body + b"\nendobj\n"
-    start = len(out)
-    out += b"xref\n0 %d\n0000000000 65535 f \n" % (len(objects) + 1)
-    out += b"".join(b"%010d 00000 n \n" % o for o in offsets)
-    out += b"trailer\n<< /Size %d /Root 1 0 R >>\nstartxref\n%d\n%%%%EOF\n" % (len(objects) + 1, start)
-    return bytes(out)
+    import pdf_fixtures  # on the path main() sets
+    return pdf_fixtures.pdf_bytes(objects, b"%PDF-1.5\n")
 
 
 def main():
