@@ -23,6 +23,18 @@ int ScaleDpi(int value)
     return MulDiv(value, ScreenDpi, 96);
 }
 
+void SetScrollBar(HWND window, int bar, int length, int page, int pos, UINT extraMask)
+{
+    SCROLLINFO si;
+    ZeroMemory(&si, sizeof si);
+    si.cbSize = sizeof si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS | extraMask;
+    si.nMax = length - 1;
+    si.nPage = (UINT)(page > 0 ? page : 0);
+    si.nPos = pos;
+    SetScrollInfo(window, bar, &si, TRUE);
+}
+
 // The thumb's position comes from the 32-bit nTrackPos, not from the
 // message's 16-bit one, so long strips scroll exactly.
 int ScrollBarRequestTarget(HWND window, int bar, int code, int line, int page)

@@ -59,6 +59,11 @@ void RelayoutMainWindow(void);
 // being handled.
 int IsKeyDown(int vk);
 
+// Sets the window's scroll bar to a content of length units of which page
+// are in sight from pos; extraMask adds SIF_DISABLENOSCROLL where the bar
+// must stay.
+void SetScrollBar(HWND window, int bar, int length, int page, int pos, UINT extraMask);
+
 // The position a scroll bar's request (an SB_ code) asks of the window's
 // bar, line and page being its steps; the caller clamps it.
 int ScrollBarRequestTarget(HWND window, int bar, int code, int line, int page);

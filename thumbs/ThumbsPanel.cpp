@@ -64,14 +64,8 @@ static void ShowOrHidePanel(void)
 void UpdateThumbsScrollBar(void)
 {
     if (!ThumbsWindow) return;
-    SCROLLINFO si;
-    ZeroMemory(&si, sizeof si);
-    si.cbSize = sizeof si;
-    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL | SIF_TRACKPOS;
-    si.nMax = ThumbsState.contentHeight - 1;
-    si.nPage = (UINT)(ThumbsState.clientHeight > 0 ? ThumbsState.clientHeight : 0);
-    si.nPos = ThumbsState.scrollPos;
-    SetScrollInfo(ThumbsWindow, SB_VERT, &si, TRUE);
+    SetScrollBar(ThumbsWindow, SB_VERT, ThumbsState.contentHeight, ThumbsState.clientHeight, ThumbsState.scrollPos,
+                 SIF_DISABLENOSCROLL);
 }
 
 // The panel is always repainted whole; nothing is moved by blitting.

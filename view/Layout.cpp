@@ -40,19 +40,9 @@ void ScrollViewTo(int x, int y)
 void UpdateScrollBars(void)
 {
     if (!ViewWindow) return;
-    SCROLLINFO si;
-    ZeroMemory(&si, sizeof si);
-    si.cbSize = sizeof si;
-    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS | SIF_DISABLENOSCROLL;
-    si.nMax = ViewState.layoutHeight - 1;
-    si.nPage = (UINT)ViewState.viewHeight;
-    si.nPos = ViewState.scrollY;
-    SetScrollInfo(ViewWindow, SB_VERT, &si, TRUE);
-    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
-    si.nMax = ViewState.layoutWidth - 1;
-    si.nPage = (UINT)ViewState.viewWidth;
-    si.nPos = ViewState.scrollX;
-    SetScrollInfo(ViewWindow, SB_HORZ, &si, TRUE);
+    SetScrollBar(ViewWindow, SB_VERT, ViewState.layoutHeight, ViewState.viewHeight, ViewState.scrollY,
+                 SIF_DISABLENOSCROLL);
+    SetScrollBar(ViewWindow, SB_HORZ, ViewState.layoutWidth, ViewState.viewWidth, ViewState.scrollX, 0);
 }
 
 void HandleScrollBar(int bar, int code)
