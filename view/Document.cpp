@@ -156,7 +156,7 @@ static void AdoptPending(const PendingDocument *pending, const wchar_t *path)
     Document.pageY = (int *)(Document.pageHeights + pending->pageCount);
     Document.pageX = Document.pageY + pending->pageCount;
 
-    lstrcpynW(Document.path, path, 260);
+    lstrcpynW(Document.path, path, LONGEST_PATH_UNITS);
     Document.fileName = Document.path;
     for (wchar_t *c = Document.path; *c; c++) {
         if (*c == L'\\' || *c == L'/') Document.fileName = c + 1;
