@@ -172,10 +172,22 @@ static void ReportOpenError(int error)
     MessageBoxW(MainWindow, OpenErrorMessage(error), L"Folivex", MB_ICONERROR);
 }
 
+// A hostile PDF can exhaust the engine, which then answers nothing, not
+// even its page count, and starts afresh only once no document depends on
+// it: a document it lost is closed before the next one loads.
+static void CloseLostDocument(void)
+{
+    if (!Document.pdf || FPDF_GetPageCount(Document.pdf) == Document.pageCount) return;
+    CloseDocument();
+    if (MainWindow) RelayoutMainWindow();
+    LayoutPages(0, 0);
+}
+
 // The previous document is closed only once the new one has loaded, so a
 // failure at any step leaves it open, scrolled and titled as before.
 void OpenDocument(const wchar_t *path)
 {
+    CloseLostDocument();
     PendingDocument pending;
     ZeroMemory(&pending, sizeof pending);
     ULONGLONG size = 0;
