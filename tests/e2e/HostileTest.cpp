@@ -1,6 +1,6 @@
 // The real program on hostile files: decompression bombs, a looping page
-// tree, a lying ZIP64 size and a path past 259 units open, or fail, as any
-// bad file does, in bounded memory, and the window still closes at once.
+// tree, a lying ZIP64 size and a path past 259 units open as any damaged
+// file does, in bounded memory, and the window still closes at once.
 #include "tests/e2e/Driver.h"
 
 #include <psapi.h>
@@ -26,28 +26,26 @@ static void CloseQuickly(App *app)
 
 TEST_F(Hostile, OpensOrFailsInBoundedMemory)
 {
-    std::wstring deep = L"hostile\\"; // past 300 units wherever the build is
-    for (int i = 0; i < 10; i++) deep += L"folder-0" + std::to_wstring(i) + L"-abcdefghijklmnopqrstuvwxyz\\";
     struct {
-        std::wstring file, name;
+        std::wstring file;
         int pages, placeholderPage;
     } rows[] = {
-        {L"hostile\\huge-page.cbz", L"huge-page.cbz", 1, 1},     // 37,000 x 37,000 PNG
-        {L"hostile\\huge-page-2.cbz", L"huge-page-2.cbz", 3, 2}, // the same as page 2 of 3
-        {L"hostile\\zip64-lie.cbz", L"zip64-lie.cbz", 1, 1},     // the page claims 1 TiB
-        {L"hostile\\page-loop.pdf", L"page-loop.pdf", 1, 0},     // a page tree that is its own kid
-        {deep + L"deep path.pdf", L"deep path.pdf", 1, 0},
+        {L"hostile\\huge-page.cbz", 1, 1},                                   // 37,000 x 37,000 PNG
+        {L"hostile\\huge-page-2.cbz", 3, 2},                                 // the same as page 2 of 3
+        {L"hostile\\zip64-lie.cbz", 1, 1},                                   // the page claims 1 TiB
+        {L"hostile\\page-loop.pdf", 1, 0},                                   // a page tree that is its own kid
+        {L"hostile\\" + std::wstring(250, L'd') + L"\\deep path.pdf", 1, 0}, // past 259 units
     };
     for (const auto &row : rows) {
-        SCOPED_TRACE(testing::Message() << row.name.c_str());
+        std::wstring name = row.file.substr(row.file.rfind(L'\\') + 1);
+        SCOPED_TRACE(testing::Message() << name.c_str());
         ASSERT_TRUE(StartApp(&app, Fixture(row.file.c_str())));
         for (int page = 1; page <= row.pages; page++) {
             if (page > 1) Key(&app, VK_NEXT);
-            std::wstring title = row.name + L" - " + std::to_wstring(page) + L"/" + std::to_wstring(row.pages);
-            ASSERT_TRUE(WaitForTitle(&app, title + L" - Folivex"));
+            ASSERT_TRUE(WaitForTitle(&app, name + L" - " + std::to_wstring(page) + L"/" + std::to_wstring(row.pages) +
+                                               L" - Folivex"));
             Shot shot = StillView(&app);
-            uint32_t centre = shot.At(shot.width / 2, shot.height / 2);
-            EXPECT_EQ(centre == PLACEHOLDER, page == row.placeholderPage) << "page " << page;
+            EXPECT_EQ(shot.At(shot.width / 2, shot.height / 2) == PLACEHOLDER, page == row.placeholderPage) << page;
         }
         EXPECT_LT(Memory(&app).PeakWorkingSetSize, 500 * MB);
         CloseQuickly(&app);

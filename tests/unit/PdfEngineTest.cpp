@@ -186,7 +186,6 @@ TEST(PdfEngine, AnIdleEngineGrownByAHugeDocumentIsReplacedAtTheNextLoad)
         EXPECT_GT(FolivexEngine_MemoryBytes(), 300u << 20);
     }
     Doc small("hostile/small.pdf");
-    EXPECT_EQ(FPDF_GetPageCount(small.doc), 1);
     EXPECT_LT(FolivexEngine_MemoryBytes(), 64u << 20);
 }
 
