@@ -31,15 +31,16 @@ void PlaceChildren(int width, int height)
     if (ViewWindow) MoveWindow(ViewWindow, thumbs, bar, width - thumbs, height - bar, TRUE);
 }
 
-// Only the first dropped file is opened. Without shell32's functions the
-// drop is ignored.
+// Only the first dropped file is opened, whatever the length of its path.
+// Without shell32's functions the drop is ignored.
 static void OnDropFiles(HDROP drop)
 {
     DragQueryFileWProc dragQueryFile = (DragQueryFileWProc)(void *)GetProcFromLibrary("shell32", "DragQueryFileW");
     if (!dragQueryFile) return;
-    wchar_t path[260];
-    path[0] = 0;
-    if (dragQueryFile(drop, 0, path, 260)) OpenDocument(path);
+    UINT length = dragQueryFile(drop, 0, NULL, 0);
+    wchar_t *path = length ? (wchar_t *)HeapAlloc(GetProcessHeap(), 0, (length + 1) * sizeof(wchar_t)) : NULL;
+    if (path && dragQueryFile(drop, 0, path, length + 1)) OpenDocument(path);
+    if (path) HeapFree(GetProcessHeap(), 0, path);
     DragFinishProc dragFinish = (DragFinishProc)(void *)GetProcFromLibrary("shell32", "DragFinish");
     if (dragFinish) dragFinish(drop);
 }
@@ -55,22 +56,25 @@ static const wchar_t EnglishFilters[] = L"PDF and comics\0*.pdf;*.cbz;*.cbr\0"
                                         L"Comics\0*.cbz;*.cbr;*.zip;*.rar\0"
                                         L"All files\0*.*\0";
 
+// The path buffer holds the longest path Windows can name: a shorter one
+// would make the dialog refuse a file in a deep folder.
 void ShowOpenDialog(void)
 {
-    wchar_t path[260];
-    path[0] = 0;
+    GetOpenFileNameWProc getOpenFileName =
+        (GetOpenFileNameWProc)(void *)GetProcFromLibrary("comdlg32", "GetOpenFileNameW");
+    if (!getOpenFileName) return;
+    wchar_t *path = (wchar_t *)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, LONGEST_PATH_UNITS * sizeof(wchar_t));
+    if (!path) return;
     OPENFILENAMEW ofn;
     ZeroMemory(&ofn, sizeof ofn);
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = MainWindow;
     ofn.lpstrFilter = IsFrench ? FrenchFilters : EnglishFilters;
     ofn.lpstrFile = path;
-    ofn.nMaxFile = 260;
+    ofn.nMaxFile = LONGEST_PATH_UNITS;
     ofn.Flags = OFN_FILEMUSTEXIST;
-    GetOpenFileNameWProc getOpenFileName =
-        (GetOpenFileNameWProc)(void *)GetProcFromLibrary("comdlg32", "GetOpenFileNameW");
-    if (!getOpenFileName) return;
     if (getOpenFileName(&ofn)) OpenDocument(path);
+    HeapFree(GetProcessHeap(), 0, path);
 }
 
 // F1, F3 and F4 work with or without modifiers; the rest need Ctrl.

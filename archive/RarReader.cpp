@@ -5,7 +5,7 @@
 
 #include <string.h>
 
-#define UNRAR_PATH_UNITS     260
+#define UNRAR_PATH_UNITS     32768 // the longest path Windows can name
 #define FIRST_ENTRY_CAPACITY 64
 #define RAR_ENTRY_CEILING    0x20000000u // largest entry listed (512 MiB)
 

@@ -52,6 +52,11 @@ uint64_t ImageBufferBytes(int32_t width, int32_t height)
     return bytes <= MAX_IMAGE_BUFFER_BYTES ? bytes : 0;
 }
 
+int IsImageTooLarge(uint64_t width, uint64_t height)
+{
+    return width * height > MAX_NATURAL_PIXELS;
+}
+
 void FlattenOntoWhite(BYTE *pixels, uint64_t pixelCount)
 {
     for (uint64_t i = 0; i < pixelCount; i++) {
@@ -147,7 +152,8 @@ static int DecodeBytes(IWICImagingFactory *factory, const BYTE *bytes, uint64_t 
         frame = NULL;
         goto done;
     }
-    if (FAILED(frame->GetSize(&width, &height))) goto done;
+    // Formats the header probe does not know reach this point unmeasured.
+    if (FAILED(frame->GetSize(&width, &height)) || IsImageTooLarge(width, height)) goto done;
     if (outWidth) {
         *outWidth = width;
         *outHeight = height;
@@ -174,6 +180,9 @@ done:
 int DecodeImage(IWICImagingFactory *factory, const ArchiveEntry *entry, int32_t targetWidth, int32_t targetHeight,
                 BYTE *pixels, UINT *outWidth, UINT *outHeight)
 {
+    // Refused before its bytes are read or a decoder exists: some decoders
+    // allocate the whole image as soon as they are created.
+    if (IsImageTooLarge((uint64_t)(uint32_t)entry->width, (uint64_t)(uint32_t)entry->height)) return 0;
     uint64_t size = 0;
     BYTE *owned = NULL;
     const BYTE *bytes = ReadEntryBytes(entry, 0, &size, &owned);

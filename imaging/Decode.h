@@ -19,6 +19,13 @@
 // The largest image a print decode asks for, in pixels.
 #define MAX_PRINT_PIXELS 100000000
 
+// The largest natural image size any decode accepts, in pixels (2^28, for
+// instance 16384 x 16384). Decoders hold the whole natural image before it
+// is scaled to the view, so a few kilobytes of deflated zeros can ask for
+// gigabytes; real pages, large double-page scans included, stay under 100
+// megapixels, and at 4 bytes a pixel this bounds a decode near 1 GiB.
+#define MAX_NATURAL_PIXELS 0x10000000ull
+
 // The largest pixel buffer any decode fills: WIC takes the buffer size as a
 // 32-bit count.
 #define MAX_IMAGE_BUFFER_BYTES 0xFFFFFFFFull
@@ -50,6 +57,10 @@ int DecodeImage(IWICImagingFactory *factory, const ArchiveEntry *entry, int32_t 
 // size-only decode. On success sets width and height; when the decoder fails
 // sets undecodable. The comic model reaches it through ComicMeasureHook.
 void MeasureEntryWithDecoder(ArchiveEntry *entry);
+
+// Nonzero when an image of this natural size is beyond MAX_NATURAL_PIXELS;
+// such a page is never handed to a decoder and shows as undecodable.
+int IsImageTooLarge(uint64_t width, uint64_t height);
 
 // Composites premultiplied BGRA pixels over white so every pixel is opaque.
 void FlattenOntoWhite(BYTE *pixels, uint64_t pixelCount);

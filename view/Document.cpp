@@ -156,7 +156,7 @@ static void AdoptPending(const PendingDocument *pending, const wchar_t *path)
     Document.pageY = (int *)(Document.pageHeights + pending->pageCount);
     Document.pageX = Document.pageY + pending->pageCount;
 
-    lstrcpynW(Document.path, path, 260);
+    lstrcpynW(Document.path, path, LONGEST_PATH_UNITS);
     Document.fileName = Document.path;
     for (wchar_t *c = Document.path; *c; c++) {
         if (*c == L'\\' || *c == L'/') Document.fileName = c + 1;
@@ -172,10 +172,22 @@ static void ReportOpenError(int error)
     MessageBoxW(MainWindow, OpenErrorMessage(error), L"Folivex", MB_ICONERROR);
 }
 
+// A hostile PDF can exhaust the engine, which then answers nothing, not
+// even its page count, and starts afresh only once no document depends on
+// it: a document it lost is closed before the next one loads.
+static void CloseLostDocument(void)
+{
+    if (!Document.pdf || FPDF_GetPageCount(Document.pdf) == Document.pageCount) return;
+    CloseDocument();
+    if (MainWindow) RelayoutMainWindow();
+    LayoutPages(0, 0);
+}
+
 // The previous document is closed only once the new one has loaded, so a
 // failure at any step leaves it open, scrolled and titled as before.
 void OpenDocument(const wchar_t *path)
 {
+    CloseLostDocument();
     PendingDocument pending;
     ZeroMemory(&pending, sizeof pending);
     ULONGLONG size = 0;

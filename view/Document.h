@@ -12,6 +12,11 @@
 // per-row spacing of the strip must stay far inside 32-bit arithmetic.
 #define MAX_PAGE_COUNT 10000000
 
+// The longest path Windows can name, terminating zero included. Paths past
+// the old 260-unit limit open where the system allows them, and the title
+// must still show the file's own name.
+#define LONGEST_PATH_UNITS 32768
+
 struct DocumentRecord {
     FPDF_DOCUMENT pdf;
     ComicBook *comic;
@@ -22,7 +27,7 @@ struct DocumentRecord {
     double *pageHeights; // points
     int *pageY;          // strip pixels, written by LayoutPages
     int *pageX;
-    wchar_t path[260];
+    wchar_t path[LONGEST_PATH_UNITS];
     wchar_t *fileName; // points into path
 };
 

@@ -8,7 +8,9 @@
 #include "Title.h"
 #include "ViewHooks.h"
 
-// Room for a 259-unit file name, three page numbers and the fixed text.
+// Room for a 259-unit file name, three page numbers and the fixed text; a
+// name is at most 255 units on the file systems Windows knows, and longer
+// ones are cut rather than overflow the caption.
 static wchar_t TitleBuffer[TITLE_CAPACITY];
 
 // The spread form is used when the next page shares the current page's row.
@@ -17,9 +19,10 @@ void FormatTitle(wchar_t *title, int current)
     if (!IsDocumentOpen()) {
         lstrcpyW(title, L"Folivex");
     } else if (current + 1 < Document.pageCount && Document.pageY[current + 1] == Document.pageY[current]) {
-        wsprintfW(title, L"%s - %d-%d/%d - Folivex", Document.fileName, current + 1, current + 2, Document.pageCount);
+        wsprintfW(title, L"%.259s - %d-%d/%d - Folivex", Document.fileName, current + 1, current + 2,
+                  Document.pageCount);
     } else {
-        wsprintfW(title, L"%s - %d/%d - Folivex", Document.fileName, current + 1, Document.pageCount);
+        wsprintfW(title, L"%.259s - %d/%d - Folivex", Document.fileName, current + 1, Document.pageCount);
     }
 }
 

@@ -106,6 +106,19 @@ TEST(PdfEngine, DocumentsAreReadInPlaceAndFilesOf4GiBRefused)
     EXPECT_LT(FolivexEngine_MemoryBytes() - before, large.bytes.size() / 4);
 }
 
+// The engine's memory only grows: an idle instance that a huge document
+// grew is replaced at the next load, so the memory goes back to the system.
+TEST(PdfEngine, AnIdleEngineGrownByAHugeDocumentIsReplacedAtTheNextLoad)
+{
+    {
+        Doc huge("hostile/stream-200m.pdf");
+        FPDFBitmap_Destroy(Render(huge.doc, 0, 60, 80, FPDF_ANNOT));
+        EXPECT_GT(FolivexEngine_MemoryBytes(), 300u << 20);
+    }
+    Doc small("hostile/small.pdf");
+    EXPECT_LT(FolivexEngine_MemoryBytes(), 64u << 20);
+}
+
 // FPDF_RenderPage is ours: bands of at most 16 MB, only inside the device's
 // clip box, and the same pixels as a bitmap render of the same box.
 TEST(PdfEngine, RenderPageOnADeviceContextMatchesABitmapRender)
