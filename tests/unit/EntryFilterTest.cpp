@@ -14,14 +14,13 @@ TEST(IsComicImageName, AcceptsImagePagesOnly)
 {
     const wchar_t *pages[] = {L"Page 01.JPG",    L"chap1\\p2.WebP", L"a.b.png",
                               L"deep/er/x.Jfif", L"__macos.jpg",    L"a.WDP"};
-    const wchar_t *notPages[] = {L"__macosx.jpg", L".hidden.png", L"thumbs.db", L"cover.jpg.txt",
-                                 L"p1.jpg ",      L"p1.jpgx",     L"p1.jp",     L"noextension",
-                                 L"a.",           L"__",          L""};
-    const wchar_t *inFolders[] = {L"chap1\\__MacOsX\\p1.jpg", L"chap1/__macosx_copy/p1.jpg", L"chap/.p1.jpg",
-                                  L"chap.1/p01", L"folder/"};
+    const wchar_t *notPages[] = {L"__macosx.jpg", L".hidden.png", L"thumbs.db", L"cover.jpg.txt", L"p1.jpg ",
+                                 L"p1.jpgx", L"p1.jp", L"noextension", L"a.", L"__", L"",
+                                 // hidden or resource-fork folders, folders alone
+                                 L"chap1\\__MacOsX\\p1.jpg", L"chap1/__macosx_copy/p1.jpg", L"chap/.p1.jpg",
+                                 L"chap.1/p01", L"folder/"};
     for (const wchar_t *name : pages) EXPECT_TRUE(IsComicImageName(name)) << Utf8(name);
     for (const wchar_t *name : notPages) EXPECT_FALSE(IsComicImageName(name)) << Utf8(name);
-    for (const wchar_t *name : inFolders) EXPECT_FALSE(IsComicImageName(name)) << Utf8(name);
 }
 
 TEST(ProbeImageSize, ReadsHeadersAndRefusesShortOrHostileOnes)
