@@ -14,13 +14,6 @@ std::wstring Environment(const wchar_t *name)
     return value;
 }
 
-static std::string Utf8(const std::wstring &text)
-{
-    char out[2048] = "";
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out, sizeof out, nullptr, nullptr);
-    return out;
-}
-
 // A visible top-level window of the class that belongs to pid, or to any
 // process when pid is 0.
 static HWND TopWindow(const wchar_t *className, DWORD pid)
@@ -43,7 +36,11 @@ static bool SpawnInLanguage(const std::wstring &exe, const std::wstring &documen
     typedef LONG(CDECL * UnixSpawn)(char *const argv[], int wait);
     UnixSpawn spawn = (UnixSpawn)(void *)GetProcAddress(GetModuleHandleW(L"ntdll"), "__wine_unix_spawnvp");
     std::string lang = std::string("LANG=") + language, all = "LC_ALL" + lang.substr(4);
-    std::string program = Utf8(exe), path = Utf8(document);
+    auto utf8 = [](const std::wstring &text) {
+        char out[2048] = "";
+        return WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out, sizeof out, nullptr, nullptr), std::string(out);
+    };
+    std::string program = utf8(exe), path = utf8(document);
     char env[] = "/usr/bin/env", wine[] = "wine";
     char *argv[] = {env, &lang[0], &all[0], wine, &program[0], document.empty() ? nullptr : &path[0], nullptr};
     return spawn && spawn(argv, 0) == 0;
@@ -222,63 +219,54 @@ void Type(App *app, const std::wstring &text)
     SendKeys(app, keys);
 }
 
-// Absolute coordinates, in 1/65536 of the primary screen.
-static void SendMouse(App *app, POINT p, DWORD flags = 0)
+// Absolute coordinates, in 1/65536 of the primary screen. Wine can hold the
+// last mouse event back until another arrives, and drops a move to where the
+// pointer already is that follows at once: a click ends, after a pause, with
+// a move on the spot that lets it through.
+void Click(App *app, POINT p)
 {
     ClientToScreen(app->view, &p);
     INPUT input = {};
     input.type = INPUT_MOUSE;
     input.mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
     input.mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof input);
-}
-
-// Wine can hold the last mouse event back until another arrives, and drops
-// a move to where the pointer already is that follows at once: a click
-// ends, after a pause, with a move on the spot that lets it through.
-void Click(App *app, POINT p)
-{
     BringToFront(app);
-    for (DWORD flags : {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) SendMouse(app, p, flags);
-    Settle(app);
-    SendMouse(app, p);
+    for (DWORD flags : {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_MOVE}) {
+        if (flags == MOUSEEVENTF_MOVE) Settle(app); // the move on the spot
+        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+        SendInput(1, &input, sizeof input);
+    }
     Settle(app);
 }
 
-static Shot Capture(HWND window)
-{
-    RECT box = {};
-    GetClientRect(window, &box);
-    MapWindowPoints(window, nullptr, (POINT *)&box, 2);
-    int w = box.right - box.left, h = box.bottom - box.top;
-    Shot shot = {w, h, std::vector<uint32_t>((size_t)w * h)};
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}; // top-down
-    HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    bool copied = BitBlt(memory, 0, 0, w, h, screen, box.left, box.top, SRCCOPY);
-    SelectObject(memory, old);
-    if (!copied || !GetDIBits(memory, bitmap, 0, h, shot.pixels.data(), &info, DIB_RGB_COLORS)) shot.pixels.clear();
-    for (uint32_t &p : shot.pixels) p &= 0xFFFFFF;
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return shot;
-}
-
-// Painting has finished when two captures in a row agree.
+// The window's client area as the screen shows it, once two captures in a
+// row agree: painting has finished.
 Shot StillView(App *app, HWND window)
 {
     Settle(app);
     window = window ? window : app->view;
-    Shot shot = Capture(window), previous;
-    for (int i = 0; i < 50 && (shot.pixels != previous.pixels || shot.pixels.empty()); i++) {
-        Sleep(100);
+    RECT box = {};
+    GetClientRect(window, &box);
+    MapWindowPoints(window, nullptr, (POINT *)&box, 2);
+    int w = box.right - box.left, h = box.bottom - box.top;
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}; // top-down
+    HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+    uint32_t *bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, (void **)&bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    Shot shot = {w, h}, previous;
+    for (int i = 0; i < 50 && (shot.pixels.empty() || shot.pixels != previous.pixels); i++) {
+        Sleep(i ? 100 : 0);
         previous = shot;
-        shot = Capture(window);
+        shot.pixels.clear();
+        if (bits && BitBlt(memory, 0, 0, w, h, screen, box.left, box.top, SRCCOPY) && GdiFlush())
+            for (size_t k = 0; k < (size_t)w * h; k++) shot.pixels.push_back(bits[k] & 0xFFFFFF);
     }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
     if (shot.pixels.empty()) shot = {1, 1, {0}}; // nothing captured: a black dot fails every check
     return shot;
 }
@@ -301,12 +289,13 @@ void SetSetting(const wchar_t *name, DWORD value)
     RegSetKeyValueW(HKEY_CURRENT_USER, SETTINGS_KEY, name, REG_DWORD, &value, sizeof value);
 }
 
-std::wstring RegText(HKEY root, const std::wstring &key, const wchar_t *name)
+std::wstring RegText(HKEY root, const std::wstring &key, const std::wstring &name)
 {
-    wchar_t value[2048] = L"";
-    DWORD size = sizeof value;
-    RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size);
-    return value;
+    wchar_t data[1024] = L"";
+    DWORD type = 0, size = sizeof data - sizeof(wchar_t);
+    if (RegGetValueW(root, key.c_str(), name.empty() ? nullptr : name.c_str(), RRF_RT_ANY, &type, data, &size))
+        return L"absent";
+    return type == REG_NONE ? L"none" : type == REG_DWORD ? std::to_wstring(data[0] | (DWORD)data[1] << 16) : data;
 }
 
 static void SetRegText(HKEY root, const std::wstring &key, const wchar_t *name, const std::wstring &value)
@@ -323,7 +312,7 @@ void ReplaceClass(const std::wstring &key, const std::wstring &value)
     std::wstring old = L"-" + key.substr(0, key.find(L'\\'));
     if (!RegOpenKeyExW(HKEY_CLASSES_ROOT, old.c_str() + 1, 0, KEY_READ, &top))
         RegCloseKey(top), old = L"=" + RegText(HKEY_CLASSES_ROOT, key);
-    if (RegText(HKEY_CURRENT_USER, REPLACED_KEY, key.c_str()).empty())
+    if (RegText(HKEY_CURRENT_USER, REPLACED_KEY, key) == L"absent")
         SetRegText(HKEY_CURRENT_USER, REPLACED_KEY, key.c_str(), old);
     SetRegText(HKEY_CLASSES_ROOT, key, nullptr, value);
 }
@@ -335,7 +324,10 @@ static void RestoreClasses()
     wchar_t key[512], old[2048];
     for (DWORD i = 0, n = 512, size = sizeof old;
          !RegEnumValueW(saved, i, key, &n, nullptr, nullptr, (BYTE *)old, &size); i++, n = 512, size = sizeof old) {
-        if (old[0] == L'=') SetRegText(HKEY_CLASSES_ROOT, key, nullptr, old + 1);
+        if (!lstrcmpW(old, L"=absent"))
+            RegDeleteKeyValueW(HKEY_CLASSES_ROOT, key, nullptr);
+        else if (old[0] == L'=')
+            SetRegText(HKEY_CLASSES_ROOT, key, nullptr, old + 1);
         if (old[0] == L'-') RegDeleteTreeW(HKEY_CLASSES_ROOT, old + 1);
     }
     RegCloseKey(saved);

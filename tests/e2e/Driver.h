@@ -70,8 +70,9 @@ const DWORD NO_SETTING = ~0u;
 DWORD Setting(const wchar_t *name); // NO_SETTING when absent
 void SetSetting(const wchar_t *name, DWORD value);
 
-// A text value of the registry, "" when absent (name null: the default).
-std::wstring RegText(HKEY root, const std::wstring &key, const wchar_t *name = nullptr);
+// A value of the registry as text (an empty name: the key's default value):
+// "absent", "none" for REG_NONE, a DWORD in decimal.
+std::wstring RegText(HKEY root, const std::wstring &key, const std::wstring &name = L"");
 // Sets the default value of a key of HKEY_CLASSES_ROOT for one test: the
 // old one, or the absence of the class, comes back when the test ends, or
 // when the next one starts if this one was killed.
