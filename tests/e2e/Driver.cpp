@@ -4,7 +4,6 @@
 #include <stdio.h>
 #include <fstream>
 
-static const DWORD START_TIMEOUT_MS = 20000;
 static const wchar_t SETTINGS_KEY[] = L"Software\\Folivex";
 
 std::wstring Environment(const wchar_t *name)
@@ -12,18 +11,6 @@ std::wstring Environment(const wchar_t *name)
     wchar_t value[1024] = L"";
     GetEnvironmentVariableW(name, value, 1024);
     return value;
-}
-
-// A visible top-level window of the class that belongs to pid, or to any
-// process when pid is 0.
-static HWND TopWindow(const wchar_t *className, DWORD pid)
-{
-    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, className, nullptr)) != nullptr;) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        if (IsWindowVisible(w) && (!pid || owner == pid)) return w;
-    }
-    return nullptr;
 }
 
 // Wine takes a process's user interface language from the Unix locale it
@@ -36,11 +23,9 @@ static bool SpawnInLanguage(const std::wstring &exe, const std::wstring &documen
     typedef LONG(CDECL * UnixSpawn)(char *const argv[], int wait);
     UnixSpawn spawn = (UnixSpawn)(void *)GetProcAddress(GetModuleHandleW(L"ntdll"), "__wine_unix_spawnvp");
     std::string lang = std::string("LANG=") + language, all = "LC_ALL" + lang.substr(4);
-    auto utf8 = [](const std::wstring &text) {
-        char out[2048] = "";
-        return WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out, sizeof out, nullptr, nullptr), std::string(out);
-    };
-    std::string program = utf8(exe), path = utf8(document);
+    std::string program(2048, '\0'), path(2048, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, exe.c_str(), -1, &program[0], 2048, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, document.c_str(), -1, &path[0], 2048, nullptr, nullptr);
     char env[] = "/usr/bin/env", wine[] = "wine";
     char *argv[] = {env, &lang[0], &all[0], wine, &program[0], document.empty() ? nullptr : &path[0], nullptr};
     return spawn && spawn(argv, 0) == 0;
@@ -51,11 +36,7 @@ static bool SpawnInLanguage(const std::wstring &exe, const std::wstring &documen
 // earlier input and the paints it causes through.
 static void Settle(App *app)
 {
-    for (int i = 0; i < 4; i++) {
-        DWORD_PTR result;
-        SendMessageTimeoutW(app->main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
-        Sleep(40);
-    }
+    for (int i = 0; i < 4; i++, Sleep(40)) SendMessageTimeoutW(app->main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
 }
 
 // Now and then a new Wine process cannot map the page Windows keeps at a
@@ -105,11 +86,8 @@ bool StartApp(App *app, const std::wstring &document, const char *language)
     bool started =
         language ? SpawnInLanguage(exe, document, language)
                  : StartProcess(exe, L"\"" + exe + L"\"" + (document.empty() ? L"" : L" \"" + document + L"\""), &info);
-    auto shownOrEnded = [&] { // a spawned program has no process handle yet and is known by its window
-        app->main = TopWindow(L"Folivex", info.dwProcessId);
-        return app->main || (info.hProcess && WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0);
-    };
-    if (started) WaitUntil(shownOrEnded, START_TIMEOUT_MS);
+    app->pid = info.dwProcessId; // 0 for a spawned program, known by its window alone
+    if (started) app->main = WaitForWindow(app, L"Folivex", 20000);
     GetWindowThreadProcessId(app->main, &app->pid);
     const DWORD access = SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE;
     app->process = info.hProcess ? info.hProcess : OpenProcess(access, FALSE, app->pid);
@@ -155,7 +133,15 @@ testing::AssertionResult WaitForTitle(App *app, const std::wstring &title)
 HWND WaitForWindow(App *app, const wchar_t *className, DWORD timeoutMs)
 {
     HWND window = nullptr;
-    WaitUntil([&] { return (window = TopWindow(className, app->pid)) != nullptr; }, timeoutMs);
+    auto shown = [&] {
+        while ((window = FindWindowExW(nullptr, window, className, nullptr)) != nullptr) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (IsWindowVisible(window) && (!app->pid || owner == app->pid)) return true;
+        }
+        return false;
+    };
+    WaitUntil(shown, timeoutMs);
     return window;
 }
 
@@ -249,13 +235,12 @@ Shot StillView(App *app, HWND window)
     GetClientRect(window, &box);
     MapWindowPoints(window, nullptr, (POINT *)&box, 2);
     int w = box.right - box.left, h = box.bottom - box.top;
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}; // top-down
+    BITMAPINFO info = {{sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}}; // top-down
     HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
     uint32_t *bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, (void **)&bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    Shot shot = {w, h}, previous;
+    Shot shot = {w, h, {}}, previous;
     for (int i = 0; i < 50 && (shot.pixels.empty() || shot.pixels != previous.pixels); i++) {
         Sleep(i ? 100 : 0);
         previous = shot;
@@ -278,10 +263,8 @@ std::wstring Fixture(const wchar_t *name)
 
 DWORD Setting(const wchar_t *name)
 {
-    DWORD value = 0, size = sizeof value;
-    if (RegGetValueW(HKEY_CURRENT_USER, SETTINGS_KEY, name, RRF_RT_REG_DWORD, nullptr, &value, &size))
-        return NO_SETTING;
-    return value;
+    std::wstring value = RegText(HKEY_CURRENT_USER, SETTINGS_KEY, name);
+    return value == L"absent" ? NO_SETTING : wcstoul(value.c_str(), nullptr, 10);
 }
 
 void SetSetting(const wchar_t *name, DWORD value)
@@ -324,10 +307,8 @@ static void RestoreClasses()
     wchar_t key[512], old[2048];
     for (DWORD i = 0, n = 512, size = sizeof old;
          !RegEnumValueW(saved, i, key, &n, nullptr, nullptr, (BYTE *)old, &size); i++, n = 512, size = sizeof old) {
-        if (!lstrcmpW(old, L"=absent"))
-            RegDeleteKeyValueW(HKEY_CLASSES_ROOT, key, nullptr);
-        else if (old[0] == L'=')
-            SetRegText(HKEY_CLASSES_ROOT, key, nullptr, old + 1);
+        if (old[0] == L'=') SetRegText(HKEY_CLASSES_ROOT, key, nullptr, old + 1);
+        if (!lstrcmpW(old, L"=absent")) RegDeleteKeyValueW(HKEY_CLASSES_ROOT, key, nullptr); // had no value
         if (old[0] == L'-') RegDeleteTreeW(HKEY_CLASSES_ROOT, old + 1);
     }
     RegCloseKey(saved);

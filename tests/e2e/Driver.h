@@ -31,7 +31,8 @@ bool WaitUntil(const std::function<bool()> &done, DWORD timeoutMs = 10000);
 std::wstring TextOf(HWND hwnd);
 testing::AssertionResult WaitForTitle(App *app, const std::wstring &title);
 // A visible top-level window of the program of the class ("#32770": dialogs
-// and message boxes) once one shows; null after timeoutMs.
+// and message boxes; of any program while app->pid is 0) once one shows;
+// null after timeoutMs.
 HWND WaitForWindow(App *app, const wchar_t *className, DWORD timeoutMs = 10000);
 // The text of the program's message box, which is then closed with the button.
 std::wstring CloseMessageBox(App *app, int button = IDOK);
