@@ -171,38 +171,35 @@ static void BringToFront(App *app)
     }
 }
 
-// A key by its virtual-key code, or a character when vk is 0.
-static INPUT KeyInput(WORD vk, DWORD flags, wchar_t character = 0)
+// Keys by virtual-key code, pressed in order and released in reverse, then
+// the characters of text whatever the keyboard, one event at a time to the
+// program made active first.
+static void SendKeys(App *app, const std::vector<WORD> &held, const std::wstring &text = L"")
 {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk, input.ki.wScan = vk ? (WORD)MapVirtualKeyW(vk, MAPVK_VK_TO_VSC) : character;
-    input.ki.dwFlags = flags | (vk == VK_NEXT ? KEYEVENTF_EXTENDEDKEY : 0) | (vk ? 0 : KEYEVENTF_UNICODE);
-    return input;
-}
-
-// One event at a time, to the program made active first.
-static void SendKeys(App *app, std::vector<INPUT> keys)
-{
+    std::vector<INPUT> keys;
+    auto add = [&](WORD vk, wchar_t character, DWORD up) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk, input.ki.wScan = vk ? (WORD)MapVirtualKeyW(vk, MAPVK_VK_TO_VSC) : character;
+        input.ki.dwFlags = up | (vk == VK_NEXT ? KEYEVENTF_EXTENDEDKEY : 0) | (vk ? 0 : KEYEVENTF_UNICODE);
+        keys.push_back(input);
+    };
+    for (WORD vk : held) add(vk, 0, 0);
+    for (size_t i = held.size(); i-- > 0;) add(held[i], 0, KEYEVENTF_KEYUP);
+    for (wchar_t c : text) add(0, c, 0), add(0, c, KEYEVENTF_KEYUP);
     BringToFront(app);
     for (INPUT &key : keys) SendInput(1, &key, sizeof key);
     Settle(app);
 }
 
-// Ctrl goes down first and up last.
 void Key(App *app, WORD vk, bool ctrl)
 {
-    std::vector<INPUT> keys = {KeyInput(vk, 0), KeyInput(vk, KEYEVENTF_KEYUP)};
-    if (ctrl) keys.insert(keys.begin(), KeyInput(VK_CONTROL, 0)), keys.push_back(KeyInput(VK_CONTROL, KEYEVENTF_KEYUP));
-    SendKeys(app, keys);
+    SendKeys(app, ctrl ? std::vector<WORD>{VK_CONTROL, vk} : std::vector<WORD>{vk});
 }
 
 void Type(App *app, const std::wstring &text)
 {
-    std::vector<INPUT> keys;
-    for (wchar_t c : text)
-        for (DWORD up : {0, KEYEVENTF_KEYUP}) keys.push_back(KeyInput(0, up, c));
-    SendKeys(app, keys);
+    SendKeys(app, {}, text);
 }
 
 // Absolute coordinates, in 1/65536 of the primary screen. Wine can hold the
