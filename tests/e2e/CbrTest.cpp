@@ -1,6 +1,7 @@
 // The real program reading CBR files with the real unrar.dll: a RAR 4
-// comic opens and turns pages; encrypted headers and a missing unrar.dll
-// are refused with their messages.
+// comic opens and turns pages; without unrar.dll a CBR is refused with its
+// message. Encrypted headers are the unit tests' (RarReader), and the
+// message box of a failed open is proven here and by the Reader test.
 #include "tests/e2e/Driver.h"
 
 const uint32_t RED = 0xDC2828, GREEN = 0x28B43C;
@@ -9,7 +10,7 @@ using Cbr = ProgramTest;
 
 // Solid and non-solid RAR 5 archives are the unit tests' (RarReader); RAR 4
 // is read here, through the program's own unrar.dll.
-TEST_F(Cbr, OpensARar4ComicAndRefusesEncryptedHeaders)
+TEST_F(Cbr, OpensARar4Comic)
 {
     ASSERT_TRUE(StartApp(&app, Fixture(L"rar\\comic-rar4.cbr")));
     ASSERT_TRUE(WaitForTitle(&app, L"comic-rar4.cbr - 1/2 - Folivex"));
@@ -18,9 +19,6 @@ TEST_F(Cbr, OpensARar4ComicAndRefusesEncryptedHeaders)
     Key(&app, VK_NEXT);
     EXPECT_TRUE(WaitForTitle(&app, L"comic-rar4.cbr - 2/2 - Folivex"));
     EXPECT_EQ(StillView(&app).At(shot.width / 2, shot.height / 2), GREEN);
-    StopApp(&app);
-    ASSERT_TRUE(StartApp(&app, Fixture(L"rar\\header-password.cbr")));
-    EXPECT_EQ(CloseMessageBox(&app), L"Password-protected document.");
 }
 
 // The program alone in a folder of its own, without unrar.dll, reading a

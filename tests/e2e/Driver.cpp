@@ -4,7 +4,6 @@
 #include <stdio.h>
 #include <fstream>
 
-static const DWORD START_TIMEOUT_MS = 20000;
 static const wchar_t SETTINGS_KEY[] = L"Software\\Folivex";
 
 std::wstring Environment(const wchar_t *name)
@@ -12,25 +11,6 @@ std::wstring Environment(const wchar_t *name)
     wchar_t value[1024] = L"";
     GetEnvironmentVariableW(name, value, 1024);
     return value;
-}
-
-static std::string Utf8(const std::wstring &text)
-{
-    char out[2048] = "";
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out, sizeof out, nullptr, nullptr);
-    return out;
-}
-
-// A visible top-level window of the class that belongs to pid, or to any
-// process when pid is 0.
-static HWND TopWindow(const wchar_t *className, DWORD pid)
-{
-    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, className, nullptr)) != nullptr;) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        if (IsWindowVisible(w) && (!pid || owner == pid)) return w;
-    }
-    return nullptr;
 }
 
 // Wine takes a process's user interface language from the Unix locale it
@@ -43,7 +23,9 @@ static bool SpawnInLanguage(const std::wstring &exe, const std::wstring &documen
     typedef LONG(CDECL * UnixSpawn)(char *const argv[], int wait);
     UnixSpawn spawn = (UnixSpawn)(void *)GetProcAddress(GetModuleHandleW(L"ntdll"), "__wine_unix_spawnvp");
     std::string lang = std::string("LANG=") + language, all = "LC_ALL" + lang.substr(4);
-    std::string program = Utf8(exe), path = Utf8(document);
+    std::string program(2048, '\0'), path(2048, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, exe.c_str(), -1, &program[0], 2048, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, document.c_str(), -1, &path[0], 2048, nullptr, nullptr);
     char env[] = "/usr/bin/env", wine[] = "wine";
     char *argv[] = {env, &lang[0], &all[0], wine, &program[0], document.empty() ? nullptr : &path[0], nullptr};
     return spawn && spawn(argv, 0) == 0;
@@ -54,11 +36,7 @@ static bool SpawnInLanguage(const std::wstring &exe, const std::wstring &documen
 // earlier input and the paints it causes through.
 static void Settle(App *app)
 {
-    for (int i = 0; i < 4; i++) {
-        DWORD_PTR result;
-        SendMessageTimeoutW(app->main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
-        Sleep(40);
-    }
+    for (int i = 0; i < 4; i++, Sleep(40)) SendMessageTimeoutW(app->main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
 }
 
 // Now and then a new Wine process cannot map the page Windows keeps at a
@@ -108,11 +86,8 @@ bool StartApp(App *app, const std::wstring &document, const char *language)
     bool started =
         language ? SpawnInLanguage(exe, document, language)
                  : StartProcess(exe, L"\"" + exe + L"\"" + (document.empty() ? L"" : L" \"" + document + L"\""), &info);
-    auto shownOrEnded = [&] { // a spawned program has no process handle yet and is known by its window
-        app->main = TopWindow(L"Folivex", info.dwProcessId);
-        return app->main || (info.hProcess && WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0);
-    };
-    if (started) WaitUntil(shownOrEnded, START_TIMEOUT_MS);
+    app->pid = info.dwProcessId; // 0 for a spawned program, known by its window alone
+    if (started) app->main = WaitForWindow(app, L"Folivex", 20000);
     GetWindowThreadProcessId(app->main, &app->pid);
     const DWORD access = SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE;
     app->process = info.hProcess ? info.hProcess : OpenProcess(access, FALSE, app->pid);
@@ -158,7 +133,15 @@ testing::AssertionResult WaitForTitle(App *app, const std::wstring &title)
 HWND WaitForWindow(App *app, const wchar_t *className, DWORD timeoutMs)
 {
     HWND window = nullptr;
-    WaitUntil([&] { return (window = TopWindow(className, app->pid)) != nullptr; }, timeoutMs);
+    auto shown = [&] {
+        while ((window = FindWindowExW(nullptr, window, className, nullptr)) != nullptr) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (IsWindowVisible(window) && (!app->pid || owner == app->pid)) return true;
+        }
+        return false;
+    };
+    WaitUntil(shown, timeoutMs);
     return window;
 }
 
@@ -188,97 +171,84 @@ static void BringToFront(App *app)
     }
 }
 
-// A key by its virtual-key code, or a character when vk is 0.
-static INPUT KeyInput(WORD vk, DWORD flags, wchar_t character = 0)
+// Keys by virtual-key code, pressed in order and released in reverse, then
+// the characters of text whatever the keyboard, one event at a time to the
+// program made active first.
+static void SendKeys(App *app, const std::vector<WORD> &held, const std::wstring &text = L"")
 {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk, input.ki.wScan = vk ? (WORD)MapVirtualKeyW(vk, MAPVK_VK_TO_VSC) : character;
-    input.ki.dwFlags = flags | (vk == VK_NEXT ? KEYEVENTF_EXTENDEDKEY : 0) | (vk ? 0 : KEYEVENTF_UNICODE);
-    return input;
-}
-
-// One event at a time, to the program made active first.
-static void SendKeys(App *app, std::vector<INPUT> keys)
-{
+    std::vector<INPUT> keys;
+    auto add = [&](WORD vk, wchar_t character, DWORD up) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk, input.ki.wScan = vk ? (WORD)MapVirtualKeyW(vk, MAPVK_VK_TO_VSC) : character;
+        input.ki.dwFlags = up | (vk == VK_NEXT ? KEYEVENTF_EXTENDEDKEY : 0) | (vk ? 0 : KEYEVENTF_UNICODE);
+        keys.push_back(input);
+    };
+    for (WORD vk : held) add(vk, 0, 0);
+    for (size_t i = held.size(); i-- > 0;) add(held[i], 0, KEYEVENTF_KEYUP);
+    for (wchar_t c : text) add(0, c, 0), add(0, c, KEYEVENTF_KEYUP);
     BringToFront(app);
     for (INPUT &key : keys) SendInput(1, &key, sizeof key);
     Settle(app);
 }
 
-// Ctrl goes down first and up last.
 void Key(App *app, WORD vk, bool ctrl)
 {
-    std::vector<INPUT> keys = {KeyInput(vk, 0), KeyInput(vk, KEYEVENTF_KEYUP)};
-    if (ctrl) keys.insert(keys.begin(), KeyInput(VK_CONTROL, 0)), keys.push_back(KeyInput(VK_CONTROL, KEYEVENTF_KEYUP));
-    SendKeys(app, keys);
+    SendKeys(app, ctrl ? std::vector<WORD>{VK_CONTROL, vk} : std::vector<WORD>{vk});
 }
 
 void Type(App *app, const std::wstring &text)
 {
-    std::vector<INPUT> keys;
-    for (wchar_t c : text)
-        for (DWORD up : {0, KEYEVENTF_KEYUP}) keys.push_back(KeyInput(0, up, c));
-    SendKeys(app, keys);
+    SendKeys(app, {}, text);
 }
 
-// Absolute coordinates, in 1/65536 of the primary screen.
-static void SendMouse(App *app, POINT p, DWORD flags = 0)
+// Absolute coordinates, in 1/65536 of the primary screen. Wine can hold the
+// last mouse event back until another arrives, and drops a move to where the
+// pointer already is that follows at once: a click ends, after a pause, with
+// a move on the spot that lets it through.
+void Click(App *app, POINT p)
 {
     ClientToScreen(app->view, &p);
     INPUT input = {};
     input.type = INPUT_MOUSE;
     input.mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
     input.mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof input);
-}
-
-// Wine can hold the last mouse event back until another arrives, and drops
-// a move to where the pointer already is that follows at once: a click
-// ends, after a pause, with a move on the spot that lets it through.
-void Click(App *app, POINT p)
-{
     BringToFront(app);
-    for (DWORD flags : {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) SendMouse(app, p, flags);
-    Settle(app);
-    SendMouse(app, p);
+    for (DWORD flags : {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_MOVE}) {
+        if (flags == MOUSEEVENTF_MOVE) Settle(app); // the move on the spot
+        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+        SendInput(1, &input, sizeof input);
+    }
     Settle(app);
 }
 
-static Shot Capture(HWND window)
-{
-    RECT box = {};
-    GetClientRect(window, &box);
-    MapWindowPoints(window, nullptr, (POINT *)&box, 2);
-    int w = box.right - box.left, h = box.bottom - box.top;
-    Shot shot = {w, h, std::vector<uint32_t>((size_t)w * h)};
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}; // top-down
-    HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    bool copied = BitBlt(memory, 0, 0, w, h, screen, box.left, box.top, SRCCOPY);
-    SelectObject(memory, old);
-    if (!copied || !GetDIBits(memory, bitmap, 0, h, shot.pixels.data(), &info, DIB_RGB_COLORS)) shot.pixels.clear();
-    for (uint32_t &p : shot.pixels) p &= 0xFFFFFF;
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return shot;
-}
-
-// Painting has finished when two captures in a row agree.
+// The window's client area as the screen shows it, once two captures in a
+// row agree: painting has finished.
 Shot StillView(App *app, HWND window)
 {
     Settle(app);
     window = window ? window : app->view;
-    Shot shot = Capture(window), previous;
-    for (int i = 0; i < 50 && (shot.pixels != previous.pixels || shot.pixels.empty()); i++) {
-        Sleep(100);
+    RECT box = {};
+    GetClientRect(window, &box);
+    MapWindowPoints(window, nullptr, (POINT *)&box, 2);
+    int w = box.right - box.left, h = box.bottom - box.top;
+    BITMAPINFO info = {{sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}}; // top-down
+    HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+    uint32_t *bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, (void **)&bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    Shot shot = {w, h, {}}, previous;
+    for (int i = 0; i < 50 && (shot.pixels.empty() || shot.pixels != previous.pixels); i++) {
+        Sleep(i ? 100 : 0);
         previous = shot;
-        shot = Capture(window);
+        shot.pixels.clear();
+        if (bits && BitBlt(memory, 0, 0, w, h, screen, box.left, box.top, SRCCOPY) && GdiFlush())
+            for (size_t k = 0; k < (size_t)w * h; k++) shot.pixels.push_back(bits[k] & 0xFFFFFF);
     }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
     if (shot.pixels.empty()) shot = {1, 1, {0}}; // nothing captured: a black dot fails every check
     return shot;
 }
@@ -290,10 +260,8 @@ std::wstring Fixture(const wchar_t *name)
 
 DWORD Setting(const wchar_t *name)
 {
-    DWORD value = 0, size = sizeof value;
-    if (RegGetValueW(HKEY_CURRENT_USER, SETTINGS_KEY, name, RRF_RT_REG_DWORD, nullptr, &value, &size))
-        return NO_SETTING;
-    return value;
+    std::wstring value = RegText(HKEY_CURRENT_USER, SETTINGS_KEY, name);
+    return value == L"absent" ? NO_SETTING : wcstoul(value.c_str(), nullptr, 10);
 }
 
 void SetSetting(const wchar_t *name, DWORD value)
@@ -301,12 +269,13 @@ void SetSetting(const wchar_t *name, DWORD value)
     RegSetKeyValueW(HKEY_CURRENT_USER, SETTINGS_KEY, name, REG_DWORD, &value, sizeof value);
 }
 
-std::wstring RegText(HKEY root, const std::wstring &key, const wchar_t *name)
+std::wstring RegText(HKEY root, const std::wstring &key, const std::wstring &name)
 {
-    wchar_t value[2048] = L"";
-    DWORD size = sizeof value;
-    RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size);
-    return value;
+    wchar_t data[1024] = L"";
+    DWORD type = 0, size = sizeof data - sizeof(wchar_t);
+    if (RegGetValueW(root, key.c_str(), name.empty() ? nullptr : name.c_str(), RRF_RT_ANY, &type, data, &size))
+        return L"absent";
+    return type == REG_NONE ? L"none" : type == REG_DWORD ? std::to_wstring(data[0] | (DWORD)data[1] << 16) : data;
 }
 
 static void SetRegText(HKEY root, const std::wstring &key, const wchar_t *name, const std::wstring &value)
@@ -323,7 +292,7 @@ void ReplaceClass(const std::wstring &key, const std::wstring &value)
     std::wstring old = L"-" + key.substr(0, key.find(L'\\'));
     if (!RegOpenKeyExW(HKEY_CLASSES_ROOT, old.c_str() + 1, 0, KEY_READ, &top))
         RegCloseKey(top), old = L"=" + RegText(HKEY_CLASSES_ROOT, key);
-    if (RegText(HKEY_CURRENT_USER, REPLACED_KEY, key.c_str()).empty())
+    if (RegText(HKEY_CURRENT_USER, REPLACED_KEY, key) == L"absent")
         SetRegText(HKEY_CURRENT_USER, REPLACED_KEY, key.c_str(), old);
     SetRegText(HKEY_CLASSES_ROOT, key, nullptr, value);
 }
@@ -336,6 +305,7 @@ static void RestoreClasses()
     for (DWORD i = 0, n = 512, size = sizeof old;
          !RegEnumValueW(saved, i, key, &n, nullptr, nullptr, (BYTE *)old, &size); i++, n = 512, size = sizeof old) {
         if (old[0] == L'=') SetRegText(HKEY_CLASSES_ROOT, key, nullptr, old + 1);
+        if (!lstrcmpW(old, L"=absent")) RegDeleteKeyValueW(HKEY_CLASSES_ROOT, key, nullptr); // had no value
         if (old[0] == L'-') RegDeleteTreeW(HKEY_CLASSES_ROOT, old + 1);
     }
     RegCloseKey(saved);

@@ -31,7 +31,8 @@ bool WaitUntil(const std::function<bool()> &done, DWORD timeoutMs = 10000);
 std::wstring TextOf(HWND hwnd);
 testing::AssertionResult WaitForTitle(App *app, const std::wstring &title);
 // A visible top-level window of the program of the class ("#32770": dialogs
-// and message boxes) once one shows; null after timeoutMs.
+// and message boxes; of any program while app->pid is 0) once one shows;
+// null after timeoutMs.
 HWND WaitForWindow(App *app, const wchar_t *className, DWORD timeoutMs = 10000);
 // The text of the program's message box, which is then closed with the button.
 std::wstring CloseMessageBox(App *app, int button = IDOK);
@@ -70,8 +71,9 @@ const DWORD NO_SETTING = ~0u;
 DWORD Setting(const wchar_t *name); // NO_SETTING when absent
 void SetSetting(const wchar_t *name, DWORD value);
 
-// A text value of the registry, "" when absent (name null: the default).
-std::wstring RegText(HKEY root, const std::wstring &key, const wchar_t *name = nullptr);
+// A value of the registry as text (an empty name: the key's default value):
+// "absent", "none" for REG_NONE, a DWORD in decimal.
+std::wstring RegText(HKEY root, const std::wstring &key, const std::wstring &name = L"");
 // Sets the default value of a key of HKEY_CLASSES_ROOT for one test: the
 // old one, or the absence of the class, comes back when the test ends, or
 // when the next one starts if this one was killed.

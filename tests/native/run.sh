@@ -40,12 +40,11 @@ done
 
 if [ "$2" -gt 0 ]; then
     for target in fuzz_zip fuzz_inflate fuzz_probe; do
-        corpus="$BUILD/corpus/$target"
-        mkdir -p "$corpus" "$BUILD/artifacts/$target"
+        mkdir -p "$BUILD/corpus/$target" "$BUILD/artifacts/$target"
         echo "fuzzing $target for $2 s"
         "$BUILD/$target" -max_total_time="$2" -timeout=20 -rss_limit_mb=2048 \
             -print_final_stats=1 -artifact_prefix="$BUILD/artifacts/$target/" \
-            "$corpus" "$SEEDS/$target" 2>"$BUILD/$target.log" || {
+            "$BUILD/corpus/$target" "$SEEDS/$target" 2>"$BUILD/$target.log" || {
             tail -n 60 "$BUILD/$target.log" >&2
             echo "$target: the fuzzer found a failure (see $BUILD/artifacts/$target)" >&2
             exit 1

@@ -60,8 +60,10 @@ static void ProbeLinks(FPDF_DOCUMENT document, FPDF_PAGE page, double width, dou
         }
 }
 
-static void Render(FPDF_DOCUMENT document, int index, double width, double height)
+static void Render(FPDF_DOCUMENT document, int index)
 {
+    double width = 0, height = 0;
+    FPDF_GetPageSizeByIndex(document, index, &width, &height);
     FPDF_PAGE page = FPDF_LoadPage(document, index);
     if (!page) return;
     int w = 96, h = height > 0 && width > 0 && height / width < 8 ? (int)(96 * height / width) + 1 : 96;
@@ -88,19 +90,14 @@ int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static int started;
     if (!started) FPDF_InitLibrary(), started = 1;
     FPDF_DOCUMENT document = FPDF_LoadMemDocument64(data, size, NULL);
-    if (document) {
-        int count = FPDF_GetPageCount(document);
-        double sizes[RENDER_PAGES][2] = {{0}};
-        for (int i = 0; i < count && i < MAX_PAGES; i++) {
-            double w = 0, h = 0;
-            FPDF_GetPageSizeByIndex(document, i, &w, &h);
-            if (i < RENDER_PAGES) sizes[i][0] = w, sizes[i][1] = h;
-        }
-        for (int i = 0; i < count && i < RENDER_PAGES; i++) Render(document, i, sizes[i][0], sizes[i][1]);
-        FPDF_CloseDocument(document);
-    } else {
-        FPDF_GetLastError();
+    int count = document ? FPDF_GetPageCount(document) : 0;
+    if (!document) FPDF_GetLastError(); /* as the reader does, to tell a password from damage */
+    for (int i = 0; i < count && i < MAX_PAGES; i++) {
+        double w, h;
+        FPDF_GetPageSizeByIndex(document, i, &w, &h);
     }
+    for (int i = 0; i < count && i < RENDER_PAGES; i++) Render(document, i);
+    if (document) FPDF_CloseDocument(document);
     FPDF_DOCUMENT sound = FPDF_LoadMemDocument64(SoundDocument, sizeof SoundDocument - 1, NULL);
     if (!sound || FPDF_GetPageCount(sound) != 1) {
         fprintf(stderr, "fuzz_engine: the engine did not recover after this input\n");

@@ -63,17 +63,13 @@ def main():
     os.makedirs(sys.argv[2], exist_ok=True)
     rng = random.Random(15)
     for name, data in sorted(docs.items()):
-        seeds = {"": data}
-        if data:
-            seeds["-cut"] = data[:rng.randrange(1, len(data))] if len(data) > 1 else data
-            flipped = bytearray(data)
-            for _ in range(8):
-                flipped[rng.randrange(len(flipped))] = rng.randrange(256)
-            seeds["-flipped"] = bytes(flipped)
-        for suffix, body in seeds.items():
+        cut = data[:rng.randrange(1, len(data))] if len(data) > 1 else data
+        flipped = bytearray(data)
+        for _ in range(8 if data else 0):
+            flipped[rng.randrange(len(flipped))] = rng.randrange(256)
+        for suffix, body in (("", data), ("-cut", cut), ("-flipped", flipped)):
             with open(os.path.join(sys.argv[2], name[:-4] + suffix + ".pdf"), "wb") as f:
                 f.write(body)
-
 
 if __name__ == "__main__":
     main()

@@ -10,25 +10,20 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     int32_t width = 0, height = 0;
-    if (ProbeImageSize(data, size, &width, &height)) {
-        if (width <= 0 || height <= 0) abort();
-    }
+    if (ProbeImageSize(data, size, &width, &height) && (width <= 0 || height <= 0)) abort();
     // Names: split the input into two NUL-terminated UTF-16 strings.
     size_t units = size / 2;
     wchar_t *text = (wchar_t *)malloc((units + 2) * sizeof(wchar_t));
     if (!text) return 0;
     memcpy(text, data, units * sizeof(wchar_t));
-    text[units] = 0;
-    text[units + 1] = 0;
+    text[units] = text[units + 1] = 0;
     IsComicImageName(text);
     // Cut the name in two at its middle; both halves stay NUL-terminated
     // because of the two NULs after the last unit.
     size_t half = units / 2;
     text[half] = 0;
-    const wchar_t *a = text;
-    const wchar_t *b = text + half + 1;
-    int ab = CompareNatural(a, b);
-    int ba = CompareNatural(b, a);
+    const wchar_t *a = text, *b = text + half + 1;
+    int ab = CompareNatural(a, b), ba = CompareNatural(b, a);
     if ((ab > 0 && ba > 0) || (ab < 0 && ba < 0)) abort();
     if (CompareNatural(a, a) != 0) abort();
     free(text);

@@ -25,10 +25,24 @@ typedef uintptr_t ULONG_PTR;
 typedef size_t SIZE_T;
 typedef void *HANDLE;
 typedef wchar_t *LPWSTR;
-typedef const wchar_t *LPCWSTR;
 typedef const char *LPCSTR;
-
-#define HEAP_ZERO_MEMORY 0x00000008
+typedef int64_t LONGLONG;
+typedef union {
+    LONGLONG QuadPart;
+} LARGE_INTEGER;
+typedef intptr_t LPARAM;
+typedef void *HMODULE;
+typedef int SRWLOCK;
+#define HEAP_ZERO_MEMORY     8u
+#define FILE_SHARE_READ      1u
+#define FILE_SHARE_WRITE     2u
+#define FILE_SHARE_DELETE    4u
+#define OPEN_EXISTING        3u
+#define FILE_BEGIN           0u
+#define GENERIC_READ         0x80000000u
+#define INVALID_HANDLE_VALUE ((HANDLE)(intptr_t)-1)
+#define CALLBACK
+#define WINAPI
 
 // The process heap is the C heap; the handle is only a token.
 #define GetProcessHeap() ((HANDLE)1)
@@ -61,7 +75,7 @@ static inline uint16_t ShimLowerUnit(uint16_t u)
 // Only the single-character form: a "pointer" whose value is the character.
 #define CharLowerW(unit) ((LPWSTR)(uintptr_t)ShimLowerUnit((uint16_t)(uintptr_t)(unit)))
 
-static inline int lstrcmpiW(LPCWSTR a, LPCWSTR b)
+static inline int lstrcmpiW(const wchar_t *a, const wchar_t *b)
 {
     for (;; a++, b++) {
         int ca = ShimLowerUnit((uint16_t)*a), cb = ShimLowerUnit((uint16_t)*b);
@@ -70,7 +84,7 @@ static inline int lstrcmpiW(LPCWSTR a, LPCWSTR b)
     }
 }
 
-static inline int lstrlenW(LPCWSTR text)
+static inline int lstrlenW(const wchar_t *text)
 {
     int n = 0;
     while (text[n]) n++;
@@ -133,33 +147,15 @@ static inline int MultiByteToWideChar(UINT codePage, DWORD, LPCSTR source, int l
 // The RAR reader builds here too, without its library: no module path and
 // no unrar.dll, so a RAR archive reports the library missing. The lock does
 // nothing: the native tests run on one thread.
-#define CALLBACK
-#define WINAPI
-typedef intptr_t LPARAM;
-typedef void *HMODULE;
-typedef void (*FARPROC)(void);
-typedef int SRWLOCK;
 #define SRWLOCK_INIT                            0
 #define AcquireSRWLockExclusive(lock)           ((void)(lock))
 #define ReleaseSRWLockExclusive(lock)           ((void)(lock))
 #define GetModuleFileNameW(module, path, units) ((DWORD)0)
 #define LoadLibraryW(path)                      ((HMODULE)0)
-#define GetProcAddress(module, name)            ((FARPROC)0)
+#define GetProcAddress(module, name)            nullptr
 // The ZIP reader may read the archive through its own file handle: the
 // handle is a C stream, so the sanitizers see that path too.
-typedef int BOOL;
-typedef union {
-    int64_t QuadPart;
-} LARGE_INTEGER;
-typedef int64_t LONGLONG;
-#define INVALID_HANDLE_VALUE ((HANDLE)(intptr_t)-1)
-#define GENERIC_READ         0x80000000u
-#define FILE_SHARE_READ      1u
-#define FILE_SHARE_WRITE     2u
-#define FILE_SHARE_DELETE    4u
-#define OPEN_EXISTING        3u
-#define FILE_BEGIN           0u
-static inline HANDLE CreateFileW(LPCWSTR path, DWORD, DWORD, void *, DWORD, DWORD, HANDLE)
+static inline HANDLE CreateFileW(const wchar_t *path, DWORD, DWORD, void *, DWORD, DWORD, HANDLE)
 {
     char name[1024];
     int i = 0;
@@ -168,23 +164,23 @@ static inline HANDLE CreateFileW(LPCWSTR path, DWORD, DWORD, void *, DWORD, DWOR
     FILE *file = fopen(name, "rb");
     return file ? (HANDLE)file : INVALID_HANDLE_VALUE;
 }
-static inline BOOL CloseHandle(HANDLE h)
+static inline int CloseHandle(HANDLE h)
 {
     return fclose((FILE *)h) == 0;
 }
-static inline BOOL GetFileSizeEx(HANDLE h, LARGE_INTEGER *size)
+static inline int GetFileSizeEx(HANDLE h, LARGE_INTEGER *size)
 {
     if (fseek((FILE *)h, 0, SEEK_END)) return 0;
     size->QuadPart = ftell((FILE *)h);
     return size->QuadPart >= 0;
 }
 #define SetFilePointerEx(h, to, previous, method) (fseek((FILE *)(h), (long)(to).QuadPart, SEEK_SET) == 0)
-static inline BOOL ReadFile(HANDLE h, void *buffer, DWORD size, DWORD *got, void *)
+static inline int ReadFile(HANDLE h, void *buffer, DWORD size, DWORD *got, void *)
 {
     *got = (DWORD)fread(buffer, 1, size, (FILE *)h);
     return !ferror((FILE *)h);
 }
-static inline LPWSTR lstrcpynW(LPWSTR to, LPCWSTR from, int units)
+static inline LPWSTR lstrcpynW(LPWSTR to, const wchar_t *from, int units)
 {
     int i = 0;
     for (; i + 1 < units && from[i]; i++) to[i] = from[i];
