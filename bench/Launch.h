@@ -90,19 +90,25 @@ struct LaunchTarget {
     bool untilPainted;         // false: the title is enough
 };
 
+// Starts exe with the command line (which CreateProcessW may write to).
+inline bool StartProcess(const std::wstring &exe, const std::wstring &line, PROCESS_INFORMATION *info)
+{
+    std::vector<wchar_t> mutableLine(line.begin(), line.end());
+    mutableLine.push_back(0);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    return CreateProcessW(exe.c_str(), mutableLine.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, info) != 0;
+}
+
 // Seconds from CreateProcess until the target's window has the wanted
 // title (and, if asked, is painted), or -1. The process is ended then.
 inline double MeasureStart(const LaunchTarget &target)
 {
     std::wstring line = L"\"" + target.exe + L"\"";
     if (!target.argument.empty()) line += L" \"" + target.argument + L"\"";
-    std::vector<wchar_t> mutableLine(line.begin(), line.end());
-    mutableLine.push_back(0);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION info;
     LARGE_INTEGER start = Now();
-    if (!CreateProcessW(target.exe.c_str(), mutableLine.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, &info)) {
+    if (!StartProcess(target.exe, line, &info)) {
         fprintf(stderr, "cannot start %ls (%lu)\n", target.exe.c_str(), GetLastError());
         return -1;
     }

@@ -6,9 +6,5 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 BUILD=$(cd "${1:-$ROOT/build}" && pwd)
 . "$ROOT/bench/comic/comics.sh"
-cmake --build "$BUILD" --target PagingBench
-export FOLIVEX_WINEPREFIX=${FOLIVEX_WINEPREFIX:-$BUILD/wine}
-echo "load: $(uptime | sed 's/.*load average: //')"
-"$ROOT/tools/wine-run" "$BUILD/bench/PagingBench.exe" "$(winpath "$comics/paging.cbz")" "${2:-40}" "${3:-1000}" \
+run_bench PagingBench "$(winpath "$comics/paging.cbz")" "${2:-40}" "${3:-1000}" \
     "${4:-250}" ${5:+"$5"}
-echo "load: $(uptime | sed 's/.*load average: //')"

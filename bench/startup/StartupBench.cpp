@@ -65,15 +65,9 @@ double MeasureEngine(const std::wstring &path, int renderWidth)
 // the exit, and the part the probe timed itself, both in milliseconds.
 bool RunProbe(const std::wstring &exe, const std::wstring &arguments, double *wall, double *timed)
 {
-    std::wstring line = L"\"" + exe + L"\" " + arguments;
-    std::vector<wchar_t> mutableLine(line.begin(), line.end());
-    mutableLine.push_back(0);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION info;
     LARGE_INTEGER start = Now();
-    if (!CreateProcessW(exe.c_str(), mutableLine.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, &info))
-        return false;
+    if (!StartProcess(exe, L"\"" + exe + L"\" " + arguments, &info)) return false;
     bool ended = WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0;
     *wall = Seconds(start, Now()) * 1000;
     DWORD code = 0;
