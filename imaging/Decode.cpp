@@ -230,12 +230,18 @@ BYTE *DecodeImageForPrint(ComicBook *comic, int page, int *outWidth, int *outHei
     *outWidth = w;
     *outHeight = h;
     // A very thin image can halve down to nothing; there is nothing to print.
-    uint64_t bytes = ImageBufferBytes(w, h);
-    if (!bytes) return NULL;
-    BYTE *pixels = (BYTE *)HeapAlloc(GetProcessHeap(), 0, (SIZE_T)bytes);
+    int decodeFailed = 0;
+    return DecodeIntoNewBuffer(entry, w, h, &decodeFailed);
+}
+
+BYTE *DecodeIntoNewBuffer(const ArchiveEntry *entry, int32_t width, int32_t height, int *decodeFailed)
+{
+    uint64_t bytes = ImageBufferBytes(width, height);
+    BYTE *pixels = bytes ? (BYTE *)HeapAlloc(GetProcessHeap(), 0, (SIZE_T)bytes) : NULL;
     if (!pixels) return NULL;
-    if (!DecodeImage(GetUiImagingFactory(), entry, w, h, pixels, NULL, NULL)) {
+    if (!DecodeImage(GetUiImagingFactory(), entry, width, height, pixels, NULL, NULL)) {
         HeapFree(GetProcessHeap(), 0, pixels);
+        *decodeFailed = 1;
         return NULL;
     }
     return pixels;

@@ -74,4 +74,9 @@ void PrintDecodeSize(int32_t width, int32_t height, int32_t *outWidth, int32_t *
 // decoded. Never marks the page undecodable.
 BYTE *DecodeImageForPrint(ComicBook *comic, int page, int *outWidth, int *outHeight);
 
+// Decodes the entry at width x height, on the UI thread, into a new heap
+// buffer. Null when no buffer of that size can exist or be had (leaving
+// *decodeFailed alone) or when the decoder fails (setting it to 1).
+BYTE *DecodeIntoNewBuffer(const ArchiveEntry *entry, int32_t width, int32_t height, int *decodeFailed);
+
 #endif

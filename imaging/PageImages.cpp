@@ -97,16 +97,10 @@ PageImageSlot *GetPageImage(ComicBook *comic, int page, int width, int height)
     if (entry->undecodable) return NULL;
     PageImageSlot *slot = FindCachedImage(comic, page, width, height);
     if (slot) return slot;
-    uint64_t bytes = ImageBufferBytes(width, height);
-    if (!bytes) return NULL;
-    BYTE *pixels = (BYTE *)HeapAlloc(GetProcessHeap(), 0, (SIZE_T)bytes);
-    if (!pixels) return NULL;
-    if (!DecodeImage(GetUiImagingFactory(), entry, width, height, pixels, NULL, NULL)) {
-        HeapFree(GetProcessHeap(), 0, pixels);
-        entry->undecodable = 1;
-        return NULL;
-    }
-    return StoreCachedImage(comic, page, width, height, pixels);
+    int decodeFailed = 0;
+    BYTE *pixels = DecodeIntoNewBuffer(entry, width, height, &decodeFailed);
+    if (decodeFailed) entry->undecodable = 1;
+    return pixels ? StoreCachedImage(comic, page, width, height, pixels) : NULL;
 }
 
 DWORD WINAPI DecodeWorkerProc(LPVOID unused)
