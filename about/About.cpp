@@ -392,18 +392,6 @@ POINT PlaceOverOwner(const RECT *owner, int width, int height, const RECT *workA
     return at;
 }
 
-static void RegisterAboutClass(HINSTANCE instance)
-{
-    WNDCLASSW wc;
-    ZeroMemory(&wc, sizeof wc);
-    wc.lpfnWndProc = AboutWndProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(NULL, IDC_ARROW);
-    wc.lpszClassName = L"FolivexAbout";
-    RegisterClassW(&wc);
-    AboutBackground = CreateSolidBrush(COLOUR_BACKGROUND);
-}
-
 // The check box and Close share the row under the content; Close's right
 // edge lines up with the content's.
 static void CreateAboutControls(HINSTANCE instance, int top, int height)
@@ -429,7 +417,10 @@ void ShowAboutWindow(void)
         return;
     }
     HINSTANCE instance = GetModuleHandleW(NULL);
-    if (!AboutBackground) RegisterAboutClass(instance);
+    if (!AboutBackground) {
+        RegisterPlainClass(L"FolivexAbout", AboutWndProc, IDC_ARROW);
+        AboutBackground = CreateSolidBrush(COLOUR_BACKGROUND);
+    }
     if (!AboutBanner) AboutBanner = LoadAboutBanner();
     CreateAboutFonts();
     wchar_t title[64];

@@ -23,6 +23,17 @@ int ScaleDpi(int value)
     return MulDiv(value, ScreenDpi, 96);
 }
 
+void RegisterPlainClass(const wchar_t *name, WNDPROC proc, LPCWSTR cursor)
+{
+    WNDCLASSW wc;
+    ZeroMemory(&wc, sizeof wc);
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleW(NULL);
+    wc.hCursor = LoadCursorW(NULL, cursor);
+    wc.lpszClassName = name;
+    RegisterClassW(&wc);
+}
+
 void SetScrollBar(HWND window, int bar, int length, int page, int pos, UINT extraMask)
 {
     SCROLLINFO si;

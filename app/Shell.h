@@ -59,6 +59,10 @@ void RelayoutMainWindow(void);
 // being handled.
 int IsKeyDown(int vk);
 
+// Registers a window class of this module with no background brush (each
+// window paints all of its client area) and the given system cursor.
+void RegisterPlainClass(const wchar_t *name, WNDPROC proc, LPCWSTR cursor);
+
 // Sets the window's scroll bar to a content of length units of which page
 // are in sight from pos; extraMask adds SIF_DISABLENOSCROLL where the bar
 // must stay.

@@ -307,13 +307,7 @@ LRESULT CALLBACK ThumbsWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 void CreateThumbsWindow(void)
 {
     HINSTANCE instance = GetModuleHandleW(NULL);
-    WNDCLASSW wc;
-    ZeroMemory(&wc, sizeof wc);
-    wc.lpfnWndProc = ThumbsWindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(NULL, IDC_HAND);
-    wc.lpszClassName = L"FolivexThumbs";
-    RegisterClassW(&wc);
+    RegisterPlainClass(L"FolivexThumbs", ThumbsWindowProc, IDC_HAND);
     ThumbsState.shown = GetSetting(L"HideThumbs") == 0;
     // Hidden until a document arrives: ResetThumbs shows it.
     ThumbsWindow =
