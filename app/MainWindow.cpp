@@ -23,7 +23,9 @@ typedef BOOL(WINAPI *GetOpenFileNameWProc)(LPOPENFILENAMEW);
 // the view share the rest. A child not created yet is simply skipped.
 void PlaceChildren(int width, int height)
 {
-    int bar = SearchEdit && IsWindowVisible(SearchEdit) ? SearchBarHeight : 0;
+    // The edit's own flag: while a document opens, the main window's redraw
+    // is held, which makes every child read as hidden.
+    int bar = SearchEdit && (GetWindowLongW(SearchEdit, GWL_STYLE) & WS_VISIBLE) ? SearchBarHeight : 0;
     int pad = SearchBarHeight / 6;
     int thumbs = ThumbsPanelWidth();
     if (SearchEdit) MoveWindow(SearchEdit, pad, pad, width - 2 * pad, SearchBarHeight - 2 * pad, TRUE);

@@ -169,6 +169,22 @@ TEST_F(Reading, BarPassesCommandKeysAndClosesFromTheViewToo)
     EXPECT_EQ(SearchState.hitPage, -1);
 }
 
+// The window's redraw is held while a document opens: the bar must keep its
+// strip, and everything must be drawn again once the open is done.
+TEST_F(Reading, OpeningWithTheBarOpenKeepsItsStripAndRedrawsTheWindow)
+{
+    ShowWindow(MainWindow, SW_SHOWNOACTIVATE);
+    ShowSearchBar(1);
+    PumpMessages();
+    OpenDocument(FixturePath(L"links.pdf").c_str());
+    RECT view;
+    GetWindowRect(ViewWindow, &view);
+    MapWindowPoints(NULL, MainWindow, (POINT *)&view, 2);
+    EXPECT_EQ(view.top, SearchBarHeight);
+    EXPECT_TRUE(IsWindowVisible(SearchEdit));
+    EXPECT_TRUE(GetUpdateRect(ViewWindow, NULL, FALSE));
+}
+
 // links.pdf: page 1 has 300 x 20 pt link boxes at x = 72, bottom at
 // y = 700 - 40 i, holding its eight links; page 2 holds seven more.
 class Links : public Reading
