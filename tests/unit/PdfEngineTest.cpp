@@ -7,6 +7,8 @@
 
 #include <string.h>
 
+#include <climits>
+
 #include "tests/unit/Support.h"
 #include "view/Pdfium.h"
 
@@ -104,6 +106,26 @@ TEST(PdfEngine, DocumentsAreReadInPlaceAndFilesOf4GiBRefused)
     Doc large("large-stream.pdf");
     FPDFBitmap_Destroy(Render(large.doc, 0, 100, 141, FPDF_ANNOT));
     EXPECT_LT(FolivexEngine_MemoryBytes() - before, large.bytes.size() / 4);
+}
+
+// A bitmap's pixels come from the engine's memory and go back with it: 40
+// bitmaps of 64 MiB, one after another, would not fit in the engine's 2 GiB
+// if one were kept. Sizes whose pixels cannot be counted are refused.
+TEST(PdfEngine, BitmapsGiveTheirPixelsBackAndUncountableSizesAreRefused)
+{
+    unsigned long long before = FolivexEngine_MemoryBytes();
+    for (int i = 0; i < 40; i++) {
+        FPDF_BITMAP bitmap = FPDFBitmap_Create(4096, 4096, 0);
+        ASSERT_NE(bitmap, nullptr) << "bitmap " << i;
+        FPDFBitmap_Destroy(bitmap);
+    }
+    EXPECT_LT(FolivexEngine_MemoryBytes() - before, 80u << 20);
+    const struct {
+        int width, height;
+    } refused[] = {{0, 10}, {10, 0}, {-5, 10}, {INT_MAX / 4 + 1, 1}, {32768, 32768}};
+    for (auto &size : refused) {
+        EXPECT_EQ(FPDFBitmap_Create(size.width, size.height, 0), nullptr) << size.width << " x " << size.height;
+    }
 }
 
 // The engine's memory only grows: an idle instance that a huge document
