@@ -371,8 +371,7 @@ FPDF_EXPORT FPDF_BITMAP FPDF_CALLCONV FPDFBitmap_Create(int width, int height, i
     uint32_t bitmap = 0;
     if (buffer) {
         bitmap = Z_pdfiumZ_FPDFBitmap_CreateEx(&EngineModule, (uint32_t)width, (uint32_t)height,
-                                               alpha ? FPDFBitmap_BGRA : FPDFBitmap_BGRx, buffer,
-                                               (uint32_t)width * 4);
+                                               alpha ? FPDFBitmap_BGRA : FPDFBitmap_BGRx, buffer, (uint32_t)width * 4);
         if (!bitmap) Z_pdfiumZ_free(&EngineModule, buffer);
     }
     EngineLeave();
