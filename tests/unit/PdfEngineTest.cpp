@@ -128,6 +128,44 @@ TEST(PdfEngine, BitmapsGiveTheirPixelsBackAndUncountableSizesAreRefused)
     }
 }
 
+// Fills of 32-bit bitmaps are stored by the glue itself, as the engine
+// stores them (it never blends a fill): clipped to the bitmap, the colour
+// made opaque on a bitmap without alpha, nothing outside the rectangle
+// touched.
+TEST(PdfEngine, FillsAreStoredClippedToTheBitmap)
+{
+    const uint32_t before = 0xFF111111, fill = 0x80AABBCC, opaque = 0xFFAABBCC;
+    const struct {
+        const char *what;
+        int alpha, left, top, width, height;
+        RECT filled; // pixels expected to hold the fill; the others keep `before`
+        uint32_t stored;
+    } rows[] = {
+        {"inside", 0, 2, 1, 3, 2, {2, 1, 5, 3}, opaque},
+        {"over the top-left corner", 0, -2, -1, 4, 3, {0, 0, 2, 2}, opaque},
+        {"past the bottom-right corner", 0, 6, 2, 100, 100, {6, 2, 8, 4}, opaque},
+        {"outside", 0, 8, 0, 5, 5, {0, 0, 0, 0}, opaque},
+        {"negative size: left to the engine, which counts back", 0, 4, 2, -3, -2, {1, 0, 4, 2}, opaque},
+        {"translucent on an alpha bitmap, stored as it is", 1, 0, 0, 8, 1, {0, 0, 8, 1}, fill},
+    };
+    for (auto &row : rows) {
+        FPDF_BITMAP bitmap = FPDFBitmap_Create(8, 4, row.alpha);
+        ASSERT_NE(bitmap, nullptr);
+        FPDFBitmap_FillRect(bitmap, 0, 0, 8, 4, before);
+        FPDFBitmap_FillRect(bitmap, row.left, row.top, row.width, row.height, fill);
+        const uint32_t *pixels = (const uint32_t *)FPDFBitmap_GetBuffer(bitmap);
+        int stride = FPDFBitmap_GetStride(bitmap) / 4;
+        for (int y = 0; y < 4; y++) {
+            for (int x = 0; x < 8; x++) {
+                POINT at = {x, y};
+                EXPECT_EQ(pixels[y * stride + x], PtInRect(&row.filled, at) ? row.stored : before)
+                    << row.what << " at " << x << "," << y;
+            }
+        }
+        FPDFBitmap_Destroy(bitmap);
+    }
+}
+
 // The engine's memory only grows: an idle instance that a huge document
 // grew is replaced at the next load, so the memory goes back to the system.
 TEST(PdfEngine, AnIdleEngineGrownByAHugeDocumentIsReplacedAtTheNextLoad)
