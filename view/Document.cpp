@@ -188,11 +188,16 @@ static void CloseLostDocument(void)
 // that is on screen (some 40 ms for a document under Wine's themed
 // controls). With the main window's redraw held across the change, the
 // window is drawn once, when the message loop next runs.
-static void HoldMainWindowRedraw(int hold)
+static void HoldMainWindowRedraw(void)
+{
+    if (MainWindow) SendMessageW(MainWindow, WM_SETREDRAW, FALSE, 0);
+}
+
+static void RedrawMainWindowOnce(void)
 {
     if (!MainWindow) return;
-    SendMessageW(MainWindow, WM_SETREDRAW, !hold, 0);
-    if (!hold) RedrawWindow(MainWindow, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    SendMessageW(MainWindow, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(MainWindow, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 // The previous document is closed only once the new one has loaded, so a
@@ -227,11 +232,11 @@ void OpenDocument(const wchar_t *path)
     ViewState.scrollX = 0;
     ViewState.scrollY = 0;
     ViewState.fitWidth = 1;
-    HoldMainWindowRedraw(1);
+    HoldMainWindowRedraw();
     if (ViewHooks.documentChanged) ViewHooks.documentChanged(&Document);
     if (MainWindow) RelayoutMainWindow();
     LayoutPages(0, 0);
-    HoldMainWindowRedraw(0);
+    RedrawMainWindowOnce();
 }
 
 // Pages go before their document, and the document before the mapping it

@@ -260,8 +260,10 @@ std::wstring Fixture(const wchar_t *name)
 
 DWORD Setting(const wchar_t *name)
 {
-    std::wstring value = RegText(HKEY_CURRENT_USER, SETTINGS_KEY, name);
-    return value == L"absent" ? NO_SETTING : wcstoul(value.c_str(), nullptr, 10);
+    DWORD value = 0, size = sizeof value;
+    if (RegGetValueW(HKEY_CURRENT_USER, SETTINGS_KEY, name, RRF_RT_REG_DWORD, nullptr, &value, &size))
+        return NO_SETTING;
+    return value;
 }
 
 void SetSetting(const wchar_t *name, DWORD value)

@@ -362,10 +362,9 @@ FPDF_EXPORT double FPDF_CALLCONV FPDF_GetPageHeight(FPDF_PAGE page)
 ** The buffer is freed with the bitmap. */
 FPDF_EXPORT FPDF_BITMAP FPDF_CALLCONV FPDFBitmap_Create(int width, int height, int alpha)
 {
-    if (!EnsureEngine()) return NULL;
     if (width <= 0 || height <= 0 || width > INT32_MAX / 4) return NULL;
     uint64_t bytes = (uint64_t)width * 4 * (uint64_t)height;
-    if (bytes > UINT32_MAX) return NULL;
+    if (bytes > UINT32_MAX || !EnsureEngine()) return NULL;
     if (ENGINE_ENTER_FAILS()) return NULL;
     uint32_t buffer = Z_pdfiumZ_malloc(&EngineModule, (uint32_t)bytes);
     uint32_t bitmap = 0;
